@@ -1,0 +1,42 @@
+// The desktop services the window logic needs, behind one small interface so
+// that the logic runs without a toolkit: the Qt program supplies the real
+// services, the scenario driver and the tests a scripted one.
+#pragma once
+
+#include <string>
+
+namespace tickwell {
+
+enum class MsgIcon { Critical, Information, Question };
+enum class MsgButtons { Ok, OkCancel };
+enum class MsgAnswer { Ok, Cancel };
+
+struct ScreenSize {
+  int width = 0;
+  int height = 0;
+};
+
+struct AppVersion {
+  int major = 0;
+  int minor = 9;
+  int revision = 5;
+};
+
+class Platform {
+public:
+  virtual ~Platform() = default;
+
+  // A modal message box; returns the button chosen (always Ok for MsgButtons::Ok).
+  virtual MsgAnswer messageBox(const std::string& prompt, MsgIcon icon, MsgButtons buttons,
+                               const std::string& title) = 0;
+  // Screen size in pixels.
+  virtual ScreenSize screenSize() = 0;
+  // Puts a plain text on the clipboard.
+  virtual void setClipboardText(const std::string& text) = 0;
+  // Opens an address with the desktop's default program.
+  virtual void openAddress(const std::string& address) = 0;
+  // The program's version numbers.
+  virtual AppVersion version() { return {}; }
+};
+
+}  // namespace tickwell
