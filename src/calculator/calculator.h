@@ -1,0 +1,184 @@
+// The calculator window's logic: its controls (named as on the window), their
+// handlers, the recalculation, the timer selection, the unit switches, the
+// window commands and the search. It talks to the desktop only through
+// Platform and keeps its derived values in the application record.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "app/app_record.h"
+#include "forms/controls.h"
+#include "forms/platform.h"
+#include "listing/listing.h"
+
+namespace tickwell {
+
+class Calculator;
+
+// One member of an option group, as a control of its own.
+struct OptionRef {
+  OptionGroup* group;
+  int index;
+};
+// The cover panel and the window itself only have a visibility or a caption.
+struct Panel {
+  bool visible = false;
+};
+struct WindowCaption {
+  std::string caption;
+};
+
+using ControlPtr = std::variant<TextBox*, Label*, Button*, Frame*, CheckBox*, OptionRef, ComboBox*, Slider*,
+                                TabStrip*, Panel*, WindowCaption*>;
+
+struct NamedControl {
+  std::string name;  // as on the window, arrays with their index: "opTmr(2)"
+  ControlPtr control;
+};
+
+class Calculator {
+public:
+  Calculator(AppRecord& app, Platform& platform);
+  Calculator(const Calculator&) = delete;
+  Calculator& operator=(const Calculator&) = delete;
+
+  // Every control of the window by name, in a fixed order.
+  const std::vector<NamedControl>& controls() const { return controls_; }
+  // Set when a confirmed Exit ended the program.
+  bool ended() const { return ended_; }
+  // Called when a confirmed Exit closes the window.
+  std::function<void()> onExit;
+  // Nesting depth of the handlers (for the reliability checks).
+  HandlerDepth depth;
+
+  // --- window start-up and defaults
+  void Form_Load();
+  void ResetDefaults();
+  void ClearSavedSettings();
+
+  // --- recalculation
+  void Recalculate();
+  void ReadScalers();
+  void ShowClockFreqs();
+  void CalcMinLimits();
+  void CalcMaxLimits();
+  void TextOutput();
+  void SetListingSyntax();
+
+  // --- timer selection
+  void opTmr_Click(int index);
+  void opMode_Click(int index);
+  void FillPrescalerList(int timer);
+  void SaveTimerSettings(int timer);
+  void ResetTimerInputs();
+
+  // --- inputs
+  void opFreq_Click(int index);
+  void txtFreq_KeyPress();
+  void txtFreq_Change();
+  void chkFosc_Click();
+  void cbPre_Click();
+  void cbPost_Click();
+  void txtRegVal_Change();
+  void sl1_Scroll();
+  void cmdL_Click();
+  void cmdR_Click();
+  void cmdSl1Max_Click();
+  void cmdSl1Min_Click();
+  void chkTMR0_Click();
+  void chkPR2_Click();
+  void txtTimeout_Change();
+  void slTimeout_Scroll();
+  void txtOverhead_Change();
+
+  // --- family, language, listing tabs
+  void opPIC16_Click();
+  void opPIC18_Click();
+  void cbComment_Click();
+  void Ts1_Click();
+
+  // --- units and window commands
+  void LabelCycle_Click();
+  void LabelHz_Click();
+  void LabelHz2_Click();
+  void lblInputOSC_Click();
+  void lblInputOSC_Change();
+  void lblClockFreq_Change();
+  void lblHz_Change();
+  void lblInterrupt_Change();
+  void btnHertz_Click();
+  void btnInterrupt_Click();
+  void cmdResetData_Click();
+  void cmdExit_Click();
+
+  // --- search
+  void txtSearchInt_Change();
+  void txtSearchFreq_Change();
+  void cmdSearch_Click();
+  void SearchPeriod();
+  void SearchFrequency();
+
+  // The values the listings read, as the controls show them.
+  ListingInput listingInput() const;
+
+  // --- the window's controls
+  WindowCaption frmCalculator;
+  Panel p1;
+
+  OptionGroup opTmr;    // Timer0..Timer5 (Timer4 and Timer5 never offered)
+  OptionGroup opMode;   // 8-Bit, 16-Bit
+  OptionGroup opFreq;   // sixteen oscillator presets, the last "Other"
+  OptionGroup family;   // opPIC16, opPIC18
+
+  CheckBox chkFosc, chkTMR0, chkPR2, chkUseScaler;
+
+  TextBox txtFreq, txtPreBits, txtPostBits, txtRegVal, txtTimeout, txtOverhead;
+  TextBox txtHexH, txtHexL, txtDecH, txtDecL, txtBin;
+  TextBox txtSearchInt, txtSearchFreq;
+  std::array<TextBox, 4> txtTimer;
+
+  Label lblCycle, lblFreq, lblClockFreq, lblInterrupt, lblHz, lblTicks2Int, lblToInterrupt, lblAdjust;
+  Label lblMin, lblMax, lblMinFreq, lblMaxFreq;
+  Label lblMin1, lblMax1, lblMin2, lblMax2, lblMinTxt, lblMaxTxt, lblMinTxtFreq, lblMaxTxtFreq;
+  Label LabelCycle, LabelHz, LabelHz2, lblInputOSC;
+  Label lblNoteTMR0, lblNotePR2, lblWDT, lblOff1, lblOff2, lblOr, lblISRMax;
+  Label lblCycleTxt, lblFreqTxt, lblClockFreqTxt, lblHexTxt, lblDecTxt, lblBinTxt, lblTmrH, lblTmrL;
+
+  Button btnInterrupt, btnHertz, btnSearchInt, btnSearchHertz, cmdSearch;
+  Button cmdResetData, cmdExit, cmdSl1Max, cmdSl1Min, cmdL, cmdR;
+  Button cmdBasic, cmdPascal, cmdC, cmdPicbasic, cmdAssembler, cmdCrystalModes, cmdInfo;
+
+  ComboBox cbPre, cbPost, cbComment;
+  Slider sl1, slTimeout;
+  TabStrip Ts1;
+  int CurTab = 1;
+
+  Frame frPreload, frSearch, FrMinMax, FrLanguage, frCode;
+  Frame frFamily, frTimers, frMode, frOsc, frPrescaler, frPostscaler, frTimeout, frOverhead;
+  Frame frResult, frInterrupt, frHertz, frTmrPreload, frValues;
+
+private:
+  void buildControls();
+  void registerControls();
+  void wireHandlers();
+  // Interrupt count, period and frequency (step 9 of the recalculation).
+  void showInterrupt();
+  // The preload in binary, hexadecimal and decimal (step 10).
+  void showPreloadViews();
+  void showLimits();
+  void restoreTimerSettings(int timer);
+  // The timeout text taken over by the slider even when the text is unchanged.
+  void restoreTimeoutText(const std::string& text);
+  MsgAnswer message(const std::string& prompt, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok);
+
+  AppRecord& app_;
+  Platform& platform_;
+  std::vector<NamedControl> controls_;
+  bool ended_ = false;
+};
+
+}  // namespace tickwell

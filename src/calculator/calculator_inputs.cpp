@@ -1,0 +1,178 @@
+// Handlers of the clock, scaler, preload, adjustment, timeout and overhead
+// inputs. Each corrects its input in place and ends in Recalculate.
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "app/number_text.h"
+#include "app/units.h"
+#include "calculator/calculator.h"
+
+namespace tickwell {
+
+namespace {
+
+const std::array<const char*, 15> kFreqPresets = {"100", "250", "500", "1",  "2",  "4",  "8", "10",
+                                                  "12",  "16",  "20",  "24", "32", "40", "48"};
+
+// The lowest and highest oscillator frequencies (Hz) the calculator accepts, so
+// that no result is ever infinite or not a number.
+constexpr double kMinOscFreq = 0.001;
+constexpr double kMaxOscFreq = 1e15;
+
+// A whole slider value from any double, without overflow.
+long long toWhole(double v) {
+  if (std::isnan(v)) return 0;
+  return static_cast<long long>(std::clamp(roundHalfEven(v), -1e9, 1e9));
+}
+
+struct OscInput {
+  const char* unit;
+  double oscFreq;  // Hz
+};
+
+// The magnitude rule: small numbers are MHz, middle ones kHz, large ones Hz.
+OscInput oscFromValue(double v) {
+  if (v <= 48) return {"MHz", v * 1000000};
+  if (v < 1000) return {"kHz", v / 1000 * 1000000};
+  if (v <= 480000000) return {"Hz", v / 1000000 * 1000000};
+  return {"MHz", v * 1000000};
+}
+
+bool acceptableFrequency(const std::string& text) {
+  const auto v = parseNumber(text);
+  if (!v || *v <= 0) return false;
+  const double osc = oscFromValue(*v).oscFreq;
+  return osc >= kMinOscFreq && osc <= kMaxOscFreq;
+}
+
+}  // namespace
+
+void Calculator::opFreq_Click(int index) {
+  for (auto& option : opFreq.options) option.bold = false;
+  if (index >= 0 && index < static_cast<int>(kFreqPresets.size()))
+    txtFreq.setText(kFreqPresets[static_cast<std::size_t>(index)]);
+  opFreq[index].bold = true;
+  txtFreq_Change();
+}
+
+void Calculator::txtFreq_KeyPress() { opFreq.select(15); }
+
+void Calculator::txtFreq_Change() {
+  // Not a number, empty, zero, negative or out of range: back to 4 MHz. The
+  // replacement runs this handler nested; this run then goes on with "4".
+  if (!acceptableFrequency(txtFreq.text())) txtFreq.setText("4");
+  const OscInput in = oscFromValue(parseNumber(txtFreq.text()).value_or(4));
+  lblInputOSC.setCaption(in.unit);
+  app_.OscFreq = in.oscFreq;
+  Recalculate();
+}
+
+void Calculator::chkFosc_Click() { Recalculate(); }
+
+void Calculator::cbPre_Click() {
+  const int i = cbPre.index();
+  if (i == 0) {
+    lblOff1.visible = true;
+    app_.PreOff = 1;
+    lblWDT.visible = false;
+    cbPre.backColor = txtPreBits.backColor = BackColor::Window;
+  } else {
+    lblOff1.visible = false;
+    app_.PreOff = 0;
+    lblWDT.visible = family[0].value;
+    cbPre.backColor = txtPreBits.backColor = BackColor::Yellow;
+  }
+  txtPreBits.setText("000");
+  if (opTmr[0].value && i >= 1) txtPreBits.setText(binaryPadded(i - 1, 3));
+  if (opTmr[1].value || opTmr[2].value || opTmr[3].value) txtPreBits.setText(binaryPadded(i, 2));
+  Recalculate();
+}
+
+void Calculator::cbPost_Click() {
+  const int i = cbPost.index();
+  const bool off = i == 0;
+  lblOff2.visible = off;
+  cbPost.backColor = txtPostBits.backColor = off ? BackColor::Window : BackColor::Yellow;
+  txtPostBits.setText(binaryPadded(i, 4));
+  Recalculate();
+}
+
+void Calculator::txtRegVal_Change() {
+  if (!isNumeric(txtRegVal.text())) txtRegVal.setText("0");
+  const double v = parseNumber(txtRegVal.text()).value_or(0);
+  if (app_.TimerMode == 0 && v > 255)
+    txtRegVal.setText("255");
+  else if (app_.TimerMode == 1 && v > 65535)
+    txtRegVal.setText("65535");
+  sl1.setValue(toWhole(parseNumber(txtRegVal.text()).value_or(0)));
+  sl1.selStart = sl1.value();
+  Recalculate();
+}
+
+void Calculator::sl1_Scroll() {
+  sl1.selStart = sl1.value();
+  Recalculate();
+}
+
+void Calculator::cmdL_Click() {
+  if (sl1.value() >= 1) sl1.setValue(sl1.value() - 1);
+  sl1.selStart = sl1.value();
+  Recalculate();
+}
+
+void Calculator::cmdR_Click() {
+  if (sl1.value() < sl1.max()) sl1.setValue(sl1.value() + 1);
+  sl1.selStart = sl1.value();
+  Recalculate();
+}
+
+void Calculator::cmdSl1Max_Click() {
+  sl1.setValue(sl1.max());
+  Recalculate();
+}
+
+void Calculator::cmdSl1Min_Click() {
+  sl1.setValue(0);
+  Recalculate();
+}
+
+void Calculator::chkTMR0_Click() {
+  // Step of the adjustment: two cycles, scaled by the prescaler.
+  app_.TmrCount = 2 * std::pow(2.0, cbPre.index());
+  const long long step = static_cast<long long>(app_.TmrCount);
+  if (chkTMR0.value() == 0)
+    sl1.setValue(sl1.value() - step);
+  else if (sl1.value() < 254)
+    sl1.setValue(sl1.value() + step);
+  Recalculate();
+}
+
+void Calculator::chkPR2_Click() {
+  if (chkPR2.value() == 0)
+    sl1.setValue(sl1.value() - 1);
+  else if (sl1.value() < 255)
+    sl1.setValue(sl1.value() + 1);
+  Recalculate();
+}
+
+void Calculator::txtTimeout_Change() {
+  if (!isNumeric(txtTimeout.text())) txtTimeout.setText("0");
+  // Cut to the slider's 0..15; the recalculation then shows the cut value.
+  slTimeout.setValue(toWhole(parseNumber(txtTimeout.text()).value_or(0)));
+  Recalculate();
+}
+
+void Calculator::slTimeout_Scroll() { Recalculate(); }
+
+void Calculator::txtOverhead_Change() {
+  if (!isNumeric(txtOverhead.text())) txtOverhead.setText("0");
+  const double v = parseNumber(txtOverhead.text()).value_or(0);
+  if (v > 32767)
+    txtOverhead.setText("32767");
+  else if (v < 0)
+    txtOverhead.setText("0");
+  Recalculate();
+}
+
+}  // namespace tickwell

@@ -1,0 +1,100 @@
+#include "forms/controls.h"
+
+#include <algorithm>
+
+namespace tickwell {
+
+void TextBox::setText(const std::string& text) {
+  if (text == text_) return;
+  text_ = text;
+  run(onChange);
+}
+
+int TextBox::length() const {
+  // UTF-8: count the bytes that start a code point.
+  return static_cast<int>(std::count_if(text_.begin(), text_.end(),
+                                        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+void TextBox::selectAll() {
+  selStart = 0;
+  selLength = length();
+}
+
+void Label::setCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  run(onChange);
+}
+
+void CheckBox::setValue(int value) {
+  value = value ? 1 : 0;
+  if (value == value_) return;
+  value_ = value;
+  run(onClick);
+}
+
+void OptionGroup::select(int index) {
+  if (index < 0 || index >= size() || options[static_cast<std::size_t>(index)].value) return;
+  for (auto& o : options) o.value = false;
+  options[static_cast<std::size_t>(index)].value = true;
+  if (!onClick) return;
+  HandlerRun guard(depth);
+  onClick(index);
+}
+
+int OptionGroup::selected() const {
+  for (int i = 0; i < size(); ++i)
+    if (options[static_cast<std::size_t>(i)].value) return i;
+  return -1;
+}
+
+void OptionGroup::boldOnly(int index) {
+  for (int i = 0; i < size(); ++i) options[static_cast<std::size_t>(i)].bold = (i == index);
+}
+
+std::string ComboBox::text() const {
+  if (index_ < 0 || index_ >= count()) return {};
+  return list_[static_cast<std::size_t>(index_)];
+}
+
+void ComboBox::setIndex(int index) {
+  if (index < -1 || index >= count()) index = -1;
+  if (index == index_) return;
+  index_ = index;
+  run(onClick);
+}
+
+void ComboBox::pick(int index) {
+  if (index < -1 || index >= count()) return;
+  index_ = index;
+  run(onClick);
+}
+
+void ComboBox::clear() {
+  list_.clear();
+  index_ = -1;
+}
+
+void Slider::setValue(long long value) {
+  value_ = static_cast<int>(std::clamp<long long>(value, 0, max_));
+}
+
+void Slider::setMax(int max) {
+  max_ = std::max(max, 0);
+  if (value_ > max_) value_ = max_;
+  selStart = std::min(selStart, max_);
+}
+
+void Slider::slide(long long value) {
+  setValue(value);
+  run(onScroll);
+}
+
+void TabStrip::select(int index) {
+  if (index < 1 || index > static_cast<int>(tabs.size()) || index == index_) return;
+  index_ = index;
+  run(onClick);
+}
+
+}  // namespace tickwell

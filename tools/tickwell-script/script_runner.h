@@ -1,0 +1,72 @@
+// Runs scenario lines against the calculator window's logic with a scripted
+// desktop, and prints what the window shows.
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "app/app_record.h"
+#include "calculator/calculator.h"
+#include "forms/platform.h"
+
+namespace tickwell {
+
+// The desktop of a scenario: a screen of a given size and message boxes that
+// print themselves and take queued answers.
+class ScriptedPlatform : public Platform {
+public:
+  explicit ScriptedPlatform(std::ostream& out) : out_(out) {}
+
+  MsgAnswer messageBox(const std::string& prompt, MsgIcon icon, MsgButtons buttons, const std::string& title) override;
+  ScreenSize screenSize() override { return screen; }
+  void setClipboardText(const std::string& text) override { clipboard = text; }
+  void openAddress(const std::string& address) override { lastOpened = address; }
+
+  ScreenSize screen{1280, 1024};
+  std::deque<MsgAnswer> answers;
+  std::string clipboard;
+  std::string lastOpened;
+
+private:
+  std::ostream& out_;
+};
+
+class ScriptRunner {
+public:
+  explicit ScriptRunner(std::ostream& out);
+  ~ScriptRunner();
+
+  // Runs one line. Returns an error message for a line that is not
+  // understood; nothing when it ran (or was ignored).
+  std::optional<std::string> runLine(std::string_view line);
+  // True once the program has ended; later lines are ignored.
+  bool ended() const { return ended_; }
+  // Starts the program when it has not started yet (also for an empty scenario).
+  void start();
+
+  // For tests and the fuzzer: the window and record once started.
+  Calculator* calculator() { return calculator_.get(); }
+  AppRecord& record() { return app_; }
+  ScriptedPlatform& platform() { return platform_; }
+
+private:
+  std::optional<std::string> print(std::string_view what);
+  void dump();
+  void end();
+
+  std::ostream& out_;
+  ScriptedPlatform platform_;
+  AppRecord app_;
+  std::unique_ptr<Calculator> calculator_;
+  bool started_ = false;
+  bool ended_ = false;
+};
+
+// Escapes a text for an output line: backslash, CR, LF and tab.
+std::string escapeText(std::string_view text);
+
+}  // namespace tickwell
