@@ -1,0 +1,82 @@
+#include "hyperlink.h"
+
+#include <QEnterEvent>
+#include <QMouseEvent>
+
+#include "icons.h"
+
+namespace tickwell {
+
+std::optional<std::string> hyperlinkTarget(const std::string& target) {
+  if (target.starts_with("http://") || target.starts_with("https://") || target.starts_with("mailto:"))
+    return target;
+  if (target.starts_with("www.")) return "http://" + target;
+  return std::nullopt;
+}
+
+bool pointerOverLink(double x, double y, double width, double height) {
+  return x >= 0 && y >= 0 && x <= width && y <= height;
+}
+
+HyperlinkLabel::HyperlinkLabel(const QString& text, const std::string& target, Platform& platform,
+                               QWidget* parent)
+    : QLabel(text, parent), target_(target), platform_(platform) {
+  setTextFormat(Qt::PlainText);
+  setTextInteractionFlags(Qt::NoTextInteraction);
+  setFocusPolicy(Qt::NoFocus);
+  setFrameShape(QFrame::NoFrame);
+  setAutoFillBackground(false);  // the window's own background shows through
+  setFont(tahomaFont(font().pointSizeF(), true));
+  setCursor(Qt::PointingHandCursor);
+  setMouseTracking(true);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  setHovered(false);
+}
+
+QColor HyperlinkLabel::textColor() const { return palette().color(QPalette::WindowText); }
+
+void HyperlinkLabel::setHovered(bool hovered) {
+  hovered_ = hovered;
+  QPalette pal = palette();
+  pal.setColor(QPalette::WindowText, hovered ? kHoverColor : kNormalColor);
+  setPalette(pal);
+  QFont f = font();
+  f.setUnderline(hovered);
+  setFont(f);
+}
+
+void HyperlinkLabel::hoverAt(const QPointF& pos) {
+  const bool over = pointerOverLink(pos.x(), pos.y(), width(), height());
+  if (over != hovered_) setHovered(over);
+}
+
+void HyperlinkLabel::follow() {
+  hoverAt(QPointF(-1, -1));
+  if (const auto address = hyperlinkTarget(target_)) platform_.openAddress(*address);
+}
+
+void HyperlinkLabel::enterEvent(QEnterEvent* event) {
+  hoverAt(event->position());
+  QLabel::enterEvent(event);
+}
+
+// Qt tells us when the pointer leaves, however fast it goes: that stands in
+// for holding the mouse capture while the pointer is over the link.
+void HyperlinkLabel::leaveEvent(QEvent* event) {
+  hoverAt(QPointF(-1, -1));
+  QLabel::leaveEvent(event);
+}
+
+void HyperlinkLabel::mouseMoveEvent(QMouseEvent* event) {
+  hoverAt(event->position());
+  QLabel::mouseMoveEvent(event);
+}
+
+void HyperlinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton &&
+      pointerOverLink(event->position().x(), event->position().y(), width(), height()))
+    follow();
+}
+
+}  // namespace tickwell

@@ -1,0 +1,59 @@
+// A piece of coloured text that works as a link: blue, turning red and
+// underlined while the pointer is over it, opening its target when clicked.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <optional>
+#include <string>
+
+#include "forms/platform.h"
+
+namespace tickwell {
+
+// The address to open for a link target, or nothing for a target we refuse.
+// Exact and case-sensitive: "www." gets "http://" in front; "http://",
+// "https://" and "mailto:" are opened unchanged; anything else is refused.
+std::optional<std::string> hyperlinkTarget(const std::string& target);
+
+// Whether a pointer position relative to a link of the given size is over it.
+// The edges count as inside.
+bool pointerOverLink(double x, double y, double width, double height);
+
+class HyperlinkLabel : public QLabel {
+  Q_OBJECT
+
+public:
+  static inline const QColor kNormalColor{0x39, 0x6B, 0xA5};
+  static inline const QColor kHoverColor{0xFF, 0x00, 0x00};
+
+  HyperlinkLabel(const QString& text, const std::string& target, Platform& platform,
+                 QWidget* parent = nullptr);
+
+  const std::string& target() const { return target_; }
+  void setTarget(const std::string& target) { target_ = target; }
+
+  bool isHovered() const { return hovered_; }
+  QColor textColor() const;
+
+  // The pointer moved to pos (relative to the link): show the hover look
+  // when it is over the link, the normal look otherwise.
+  void hoverAt(const QPointF& pos);
+  // The link was clicked: restore the normal look, then open the target.
+  void follow();
+
+protected:
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+  void setHovered(bool hovered);
+
+  std::string target_;
+  Platform& platform_;
+  bool hovered_ = false;
+};
+
+}  // namespace tickwell
