@@ -1,0 +1,356 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTabBar>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "about_window.h"
+#include "hyperlink.h"
+#include "icons.h"
+#include "osc_mode_window.h"
+#include "source_code_window.h"
+
+namespace tickwell {
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// A label that answers clicks, for the unit captions.
+class ClickLabel : public QLabel {
+public:
+  std::function<void()> onClick;
+  using QLabel::QLabel;
+
+protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick) onClick();
+  }
+};
+
+// Runs a function when the watched widget receives the focus.
+class FocusWatcher : public QObject {
+public:
+  FocusWatcher(QObject* parent, std::function<void()> onFocus) : QObject(parent), onFocus_(std::move(onFocus)) {}
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusIn) onFocus_();
+    return QObject::eventFilter(watched, event);
+  }
+
+private:
+  std::function<void()> onFocus_;
+};
+
+// A listing box: read-only, monospace, both scroll bars. Copying keeps the
+// listing's CR LF line ends, so what lands in a program is byte for byte
+// what the listing holds.
+class ListingBox : public QPlainTextEdit {
+public:
+  explicit ListingBox(QWidget* parent = nullptr) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFont(consoleFont(9));
+  }
+
+protected:
+  QMimeData* createMimeDataFromSelection() const override {
+    QString text = textCursor().selection().toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    auto* data = new QMimeData;
+    data->setText(text);
+    return data;
+  }
+};
+
+void setBackColor(QWidget* w, BackColor c) {
+  QPalette pal = QApplication::palette(w);
+  if (c == BackColor::Yellow) {
+    pal.setColor(QPalette::Base, kYellow);
+    pal.setColor(QPalette::Button, kYellow);
+    pal.setColor(QPalette::Text, Qt::black);
+    pal.setColor(QPalette::ButtonText, Qt::black);
+  }
+  w->setPalette(pal);
+}
+
+void setBold(QWidget* w, bool bold) {
+  QFont f = w->font();
+  if (f.bold() == bold) return;
+  f.setBold(bold);
+  w->setFont(f);
+}
+
+// Shows a control's common state.
+void showState(QWidget* w, const Control& c) {
+  if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+  if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppRecord& app, Calculator& calculator, Platform& platform)
+    : app_(app), calc_(calculator), platform_(platform) {
+  setWindowIcon(tickwellIcon());
+  build();
+  wireOtherWindows();
+  calc_.onExit = [this] {
+    closing_ = true;
+    close();
+  };
+  refresh();
+}
+
+MainWindow::~MainWindow() { calc_.onExit = nullptr; }
+
+QWidget* MainWindow::widget(const std::string& name) const {
+  const auto it = widgets_.find(name);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+void MainWindow::act(const std::function<void()>& action) {
+  action();
+  refresh();
+}
+
+void MainWindow::refresh() {
+  for (const auto& r : refreshers_) r();
+}
+
+void MainWindow::centre() {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QSize size = frameGeometry().size();
+  move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The window's own close control ends the program without asking.
+  if (oscWindow_) oscWindow_->close();
+  event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (cover_) cover_->setGeometry(centralWidget()->rect());
+}
+
+// ------------------------------------------------------------ bound widgets
+
+QWidget* MainWindow::textBox(TextBox& box, const std::string& name, bool output) {
+  auto* edit = new QLineEdit;
+  edit->setToolTip(qs(box.tooltip));
+  if (box.maxLength) edit->setMaxLength(static_cast<int>(box.maxLength));
+  edit->setReadOnly(output);
+  if (output) edit->setAlignment(Qt::AlignRight);
+  QObject::connect(edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
+    act([&box, text] {
+      if (box.onKeyPress) box.onKeyPress();
+      box.setText(text.toStdString());
+    });
+  });
+  edit->installEventFilter(new FocusWatcher(edit, [this, &box, edit] {
+    act([&box] {
+      if (box.onGotFocus) box.onGotFocus();
+    });
+    // After the click that gave the focus has placed the caret.
+    QTimer::singleShot(0, edit, [edit, &box] {
+      if (box.selLength > 0) edit->setSelection(box.selStart, box.selLength);
+    });
+  }));
+  refreshers_.push_back([edit, &box, last = std::string("\x01"), color = BackColor::Window]() mutable {
+    QSignalBlocker block(edit);
+    if (box.text() != last) {
+      last = box.text();
+      const QString text = qs(last);
+      // A text the model kept as typed stays untouched, caret and all.
+      if (edit->text() != text) edit->setText(text);
+    }
+    if (box.backColor != color) {
+      color = box.backColor;
+      setBackColor(edit, color);
+    }
+    showState(edit, box);
+  });
+  keep(name, edit);
+  return edit;
+}
+
+QWidget* MainWindow::listingBox(TextBox& box, const std::string& name) {
+  auto* edit = new ListingBox;
+  refreshers_.push_back([edit, &box, last = std::string("\x01")]() mutable {
+    if (box.text() != last) {
+      last = box.text();
+      QString text = qs(last);
+      text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+      const int scroll = edit->verticalScrollBar()->value();
+      edit->setPlainText(text);
+      edit->verticalScrollBar()->setValue(scroll);
+    }
+    showState(edit, box);
+  });
+  keep(name, edit);
+  return edit;
+}
+
+QWidget* MainWindow::label(Label& label, const std::string& name, bool clickable) {
+  QLabel* l = nullptr;
+  if (clickable) {
+    auto* c = new ClickLabel;
+    c->onClick = [this, &label] { act([&label] { label.click(); }); };
+    c->setCursor(Qt::PointingHandCursor);
+    QFont f = c->font();
+    f.setUnderline(true);
+    c->setFont(f);
+    l = c;
+  } else {
+    l = new QLabel;
+  }
+  l->setToolTip(qs(label.tooltip));
+  l->setTextFormat(Qt::PlainText);
+  refreshers_.push_back([l, &label, last = std::string("\x01")]() mutable {
+    if (label.caption() != last) {
+      last = label.caption();
+      l->setText(qs(last));
+    }
+    showState(l, label);
+  });
+  keep(name, l);
+  return l;
+}
+
+QWidget* MainWindow::button(Button& button, const std::string& name, bool unit) {
+  auto* b = new QPushButton(qs(button.caption));
+  b->setToolTip(qs(button.tooltip));
+  if (unit) {
+    b->setFlat(true);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setMinimumWidth(34);
+    b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  }
+  QObject::connect(b, &QPushButton::clicked, this, [this, &button] { act([&button] { button.click(); }); });
+  refreshers_.push_back([b, &button, last = button.caption]() mutable {
+    if (button.caption != last) {
+      last = button.caption;
+      b->setText(qs(last));
+    }
+    showState(b, button);
+  });
+  keep(name, b);
+  return b;
+}
+
+QWidget* MainWindow::checkBox(CheckBox& box, const std::string& name) {
+  auto* c = new QCheckBox(qs(box.caption));
+  c->setToolTip(qs(box.tooltip));
+  QObject::connect(c, &QCheckBox::clicked, this, [this, &box] { act([&box] { box.click(); }); });
+  refreshers_.push_back([c, &box] {
+    QSignalBlocker block(c);
+    if (c->isChecked() != (box.value() == 1)) c->setChecked(box.value() == 1);
+    showState(c, box);
+  });
+  keep(name, c);
+  return c;
+}
+
+QWidget* MainWindow::option(OptionGroup& group, int index, const std::string& name) {
+  const OptionButton& o = group[index];
+  auto* r = new QRadioButton(qs(o.caption));
+  // The model decides which option is selected.
+  r->setAutoExclusive(false);
+  QObject::connect(r, &QRadioButton::clicked, this, [this, &group, index] { act([&group, index] { group.select(index); }); });
+  refreshers_.push_back([r, &group, index] {
+    const OptionButton& opt = group[index];
+    QSignalBlocker block(r);
+    if (r->isChecked() != opt.value) r->setChecked(opt.value);
+    setBold(r, opt.bold);
+    showState(r, opt);
+  });
+  keep(name, r);
+  return r;
+}
+
+QWidget* MainWindow::comboBox(ComboBox& box, const std::string& name) {
+  auto* c = new QComboBox;
+  c->setToolTip(qs(box.tooltip));
+  c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  QObject::connect(c, &QComboBox::activated, this, [this, &box](int index) { act([&box, index] { box.pick(index); }); });
+  refreshers_.push_back([c, &box, list = std::vector<std::string>{}, color = BackColor::Window]() mutable {
+    QSignalBlocker block(c);
+    if (box.list() != list) {
+      list = box.list();
+      c->clear();
+      for (const auto& entry : list) c->addItem(qs(entry));
+    }
+    if (c->currentIndex() != box.index()) c->setCurrentIndex(box.index());
+    if (box.backColor != color) {
+      color = box.backColor;
+      setBackColor(c, color);
+    }
+    showState(c, box);
+  });
+  keep(name, c);
+  return c;
+}
+
+QWidget* MainWindow::slider(Slider& slider, const std::string& name) {
+  auto* s = new QSlider(Qt::Horizontal);
+  s->setTickPosition(QSlider::TicksBelow);
+  QObject::connect(s, &QSlider::valueChanged, this, [this, &slider](int value) {
+    act([&slider, value] { slider.slide(value); });
+  });
+  refreshers_.push_back([s, &slider] {
+    QSignalBlocker block(s);
+    if (s->maximum() != slider.max()) {
+      s->setMaximum(slider.max());
+      s->setPageStep(slider.tick);
+    }
+    if (s->tickInterval() != slider.tick) s->setTickInterval(slider.tick);
+    if (s->value() != slider.value()) s->setValue(slider.value());
+  });
+  keep(name, s);
+  return s;
+}
+
+QGroupBox* MainWindow::frame(Frame& frame, const std::string& name) {
+  auto* g = new QGroupBox(qs(frame.caption));
+  g->setToolTip(qs(frame.tooltip));
+  refreshers_.push_back([g, &frame, last = frame.caption]() mutable {
+    if (frame.caption != last) {
+      last = frame.caption;
+      g->setTitle(qs(last));
+    }
+  });
+  keep(name, g);
+  return g;
+}
+
+}  // namespace tickwell

@@ -1,0 +1,73 @@
+// The calculator window in Qt: a widget for every control of the window
+// model. A user action is forwarded to the model as the same action the
+// scenario driver performs; afterwards every widget is refreshed from the
+// model with its signals blocked. The model is the one source of truth.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "app/app_record.h"
+#include "calculator/calculator.h"
+#include "forms/platform.h"
+
+class QGroupBox;
+class QTabBar;
+class QWidget;
+
+namespace tickwell {
+
+class OscModeWindow;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+public:
+  MainWindow(AppRecord& app, Calculator& calculator, Platform& platform);
+  ~MainWindow() override;
+
+  // Re-reads the whole model and updates every widget that differs.
+  void refresh();
+  // The widget that shows a control of the model, by its name ("cbPre",
+  // "opTmr(2)", "txtTimer(0)"); nullptr for an unknown name.
+  QWidget* widget(const std::string& name) const;
+  // Puts the window in the middle of the screen.
+  void centre();
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+private:
+  // Runs a user action on the model, then refreshes the view.
+  void act(const std::function<void()>& action);
+  void build();
+  void wireOtherWindows();
+  void keep(const std::string& name, QWidget* w) { widgets_[name] = w; }
+
+  // Widgets bound to the model's controls; each adds its refresher.
+  QWidget* textBox(TextBox& box, const std::string& name, bool output = false);
+  QWidget* listingBox(TextBox& box, const std::string& name);
+  QWidget* label(Label& label, const std::string& name, bool clickable = false);
+  QWidget* button(Button& button, const std::string& name, bool unit = false);
+  QWidget* checkBox(CheckBox& box, const std::string& name);
+  QWidget* option(OptionGroup& group, int index, const std::string& name);
+  QWidget* comboBox(ComboBox& box, const std::string& name);
+  QWidget* slider(Slider& slider, const std::string& name);
+  QGroupBox* frame(Frame& frame, const std::string& name);
+
+  AppRecord& app_;
+  Calculator& calc_;
+  Platform& platform_;
+  std::vector<std::function<void()>> refreshers_;
+  std::unordered_map<std::string, QWidget*> widgets_;
+  QTabBar* tabBar_ = nullptr;
+  QWidget* cover_ = nullptr;
+  OscModeWindow* oscWindow_ = nullptr;
+  bool closing_ = false;
+};
+
+}  // namespace tickwell

@@ -1,0 +1,387 @@
+// The arrangement of the calculator window: inputs left to right in the order
+// a user thinks (timer, clock, scalers, preload, corrections), the results on
+// the right where the eye looks first, the search, the listings and the
+// commands below.
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "about_window.h"
+#include "hyperlink.h"
+#include "icons.h"
+#include "main_window.h"
+#include "osc_mode_window.h"
+#include "source_code_window.h"
+
+namespace tickwell {
+
+namespace {
+
+template <class L>
+L* tight(L* layout, int margin = 6) {
+  layout->setContentsMargins(margin, margin, margin, margin);
+  layout->setSpacing(4);
+  return layout;
+}
+
+QWidget* fixedWidth(QWidget* w, int width) {
+  w->setFixedWidth(width);
+  return w;
+}
+
+// A result value: larger, right-aligned.
+QWidget* resultValue(QWidget* w, int pointSize) {
+  QFont f = w->font();
+  f.setPointSize(pointSize);
+  f.setBold(true);
+  w->setFont(f);
+  if (auto* l = qobject_cast<QLabel*>(w)) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  return w;
+}
+
+// A row of widgets with a stretch before the widget at `stretchAt`.
+QHBoxLayout* row(std::initializer_list<QWidget*> widgets, int stretchAt) {
+  auto* l = new QHBoxLayout;
+  l->setSpacing(4);
+  int i = 0;
+  for (QWidget* w : widgets) {
+    if (i++ == stretchAt) l->addStretch();
+    l->addWidget(w);
+  }
+  return l;
+}
+
+}  // namespace
+
+void MainWindow::build() {
+  Calculator& c = calc_;
+  auto* central = new QWidget;
+  setCentralWidget(central);
+  auto* page = tight(new QVBoxLayout(central), 6);
+
+  // --- timer, width and family
+  auto* top = new QHBoxLayout;
+  top->setSpacing(6);
+  {
+    QGroupBox* g = frame(c.frTimers, "frTimers");
+    auto* l = tight(new QHBoxLayout(g));
+    for (int i = 0; i < c.opTmr.size(); ++i) l->addWidget(option(c.opTmr, i, "opTmr(" + std::to_string(i) + ")"));
+    top->addWidget(g, 3);
+  }
+  {
+    QGroupBox* g = frame(c.frMode, "frMode");
+    auto* l = tight(new QHBoxLayout(g));
+    for (int i = 0; i < c.opMode.size(); ++i) l->addWidget(option(c.opMode, i, "opMode(" + std::to_string(i) + ")"));
+    top->addWidget(g, 2);
+  }
+  {
+    QGroupBox* g = frame(c.frFamily, "frFamily");
+    auto* l = tight(new QHBoxLayout(g));
+    l->addWidget(option(c.family, 0, "opPIC16"));
+    l->addWidget(option(c.family, 1, "opPIC18"));
+    top->addWidget(g, 3);
+  }
+  page->addLayout(top);
+
+  // --- inputs (left) and results (right)
+  auto* middle = new QHBoxLayout;
+  middle->setSpacing(6);
+  auto* inputs = new QVBoxLayout;
+  inputs->setSpacing(4);
+
+  auto* clockAndScalers = new QHBoxLayout;
+  clockAndScalers->setSpacing(6);
+  {
+    QGroupBox* g = frame(c.frOsc, "frOsc");
+    auto* grid = tight(new QGridLayout(g));
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(1);
+    for (int i = 0; i < 15; ++i)
+      grid->addWidget(option(c.opFreq, i, "opFreq(" + std::to_string(i) + ")"), i % 4, i / 4);
+    auto* other = new QHBoxLayout;
+    other->setSpacing(4);
+    other->addWidget(option(c.opFreq, 15, "opFreq(15)"));
+    other->addWidget(fixedWidth(textBox(c.txtFreq, "txtFreq"), 80));
+    other->addWidget(label(c.lblInputOSC, "lblInputOSC", true));
+    other->addStretch();
+    other->addWidget(checkBox(c.chkFosc, "chkFosc"));
+    grid->addLayout(other, 4, 0, 1, 4);
+    clockAndScalers->addWidget(g);
+  }
+  {
+    auto* scalers = new QVBoxLayout;
+    scalers->setSpacing(4);
+    QGroupBox* pre = frame(c.frPrescaler, "frPrescaler");
+    auto* pl = tight(new QGridLayout(pre));
+    pl->addWidget(comboBox(c.cbPre, "cbPre"), 0, 0);
+    pl->addWidget(fixedWidth(textBox(c.txtPreBits, "txtPreBits", true), 44), 0, 1);
+    pl->addWidget(label(c.lblOff1, "lblOff1"), 0, 2);
+    pl->addWidget(label(c.lblWDT, "lblWDT"), 1, 0, 1, 3);
+    pl->setColumnStretch(3, 1);
+    scalers->addWidget(pre);
+    QGroupBox* post = frame(c.frPostscaler, "frPostscaler");
+    auto* ql = tight(new QGridLayout(post));
+    ql->addWidget(comboBox(c.cbPost, "cbPost"), 0, 0);
+    ql->addWidget(fixedWidth(textBox(c.txtPostBits, "txtPostBits", true), 44), 0, 1);
+    ql->addWidget(label(c.lblOff2, "lblOff2"), 0, 2);
+    ql->setColumnStretch(3, 1);
+    scalers->addWidget(post);
+    scalers->addStretch();
+    clockAndScalers->addLayout(scalers);
+  }
+  inputs->addLayout(clockAndScalers);
+
+  {
+    QGroupBox* g = frame(c.frPreload, "frPreload");
+    auto* grid = tight(new QGridLayout(g));
+    grid->addWidget(fixedWidth(button(c.cmdL, "cmdL"), 28), 0, 0);
+    grid->addWidget(slider(c.sl1, "sl1"), 0, 1);
+    grid->addWidget(fixedWidth(button(c.cmdR, "cmdR"), 28), 0, 2);
+    grid->addWidget(fixedWidth(textBox(c.txtRegVal, "txtRegVal"), 64), 0, 3);
+    grid->addWidget(button(c.cmdSl1Min, "cmdSl1Min"), 0, 4);
+    grid->addWidget(button(c.cmdSl1Max, "cmdSl1Max"), 0, 5);
+    grid->setColumnStretch(1, 1);
+    auto* adjust = new QHBoxLayout;
+    adjust->setSpacing(6);
+    for (auto [box, note, boxName, noteName] :
+         {std::tuple{&c.chkTMR0, &c.lblNoteTMR0, "chkTMR0", "lblNoteTMR0"},
+          std::tuple{&c.chkPR2, &c.lblNotePR2, "chkPR2", "lblNotePR2"}}) {
+      adjust->addWidget(checkBox(*box, boxName), 0, Qt::AlignTop);
+      auto* n = static_cast<QLabel*>(label(*note, noteName));
+      n->setWordWrap(true);
+      QFont f = n->font();
+      f.setPointSizeF(f.pointSizeF() * 0.85);
+      n->setFont(f);
+      adjust->addWidget(n, 1);
+    }
+    grid->addLayout(adjust, 1, 0, 1, 6);
+    inputs->addWidget(g);
+  }
+
+  auto* corrections = new QHBoxLayout;
+  corrections->setSpacing(6);
+  {
+    QGroupBox* g = frame(c.frTimeout, "frTimeout");
+    auto* l = tight(new QHBoxLayout(g));
+    l->addWidget(slider(c.slTimeout, "slTimeout"), 1);
+    l->addWidget(fixedWidth(textBox(c.txtTimeout, "txtTimeout"), 44));
+    corrections->addWidget(g, 3);
+  }
+  {
+    QGroupBox* g = frame(c.frOverhead, "frOverhead");
+    auto* l = tight(new QHBoxLayout(g));
+    l->addWidget(fixedWidth(textBox(c.txtOverhead, "txtOverhead"), 64));
+    l->addWidget(label(c.lblISRMax, "lblISRMax"));
+    l->addStretch();
+    corrections->addWidget(g, 2);
+  }
+  {
+    QGroupBox* g = frame(c.frValues, "frValues");
+    auto* grid = tight(new QGridLayout(g));
+    grid->setVerticalSpacing(1);
+    grid->addWidget(label(c.lblTmrH, "lblTmrH"), 0, 1, Qt::AlignHCenter);
+    grid->addWidget(label(c.lblTmrL, "lblTmrL"), 0, 2, Qt::AlignHCenter);
+    grid->addWidget(label(c.lblHexTxt, "lblHexTxt"), 1, 0);
+    grid->addWidget(fixedWidth(textBox(c.txtHexH, "txtHexH", true), 44), 1, 1);
+    grid->addWidget(fixedWidth(textBox(c.txtHexL, "txtHexL", true), 44), 1, 2);
+    grid->addWidget(label(c.lblDecTxt, "lblDecTxt"), 1, 3);
+    grid->addWidget(fixedWidth(textBox(c.txtDecH, "txtDecH", true), 44), 1, 4);
+    grid->addWidget(fixedWidth(textBox(c.txtDecL, "txtDecL", true), 44), 1, 5);
+    grid->addWidget(label(c.lblBinTxt, "lblBinTxt"), 2, 0);
+    grid->addWidget(textBox(c.txtBin, "txtBin", true), 2, 1, 1, 5);
+    corrections->addWidget(g, 4);
+  }
+  inputs->addLayout(corrections);
+  middle->addLayout(inputs, 3);
+
+  {
+    QGroupBox* g = frame(c.frResult, "frResult");
+    auto* l = tight(new QVBoxLayout(g));
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
+    int r = 0;
+    for (auto [caption, captionName, value, valueName, unit, unitName] :
+         {std::tuple{&c.lblCycleTxt, "lblCycleTxt", &c.lblCycle, "lblCycle", &c.LabelCycle, "LabelCycle"},
+          std::tuple{&c.lblFreqTxt, "lblFreqTxt", &c.lblFreq, "lblFreq", &c.LabelHz, "LabelHz"},
+          std::tuple{&c.lblClockFreqTxt, "lblClockFreqTxt", &c.lblClockFreq, "lblClockFreq", &c.LabelHz2,
+                     "LabelHz2"}}) {
+      grid->addWidget(label(*caption, captionName), r, 0);
+      grid->addWidget(resultValue(label(*value, valueName), 10), r, 1);
+      grid->addWidget(label(*unit, unitName, true), r, 2);
+      ++r;
+    }
+    grid->setColumnStretch(1, 1);
+    l->addLayout(grid);
+    for (auto [fr, frName, value, valueName, unit, unitName] :
+         {std::tuple{&c.frInterrupt, "frInterrupt", &c.lblInterrupt, "lblInterrupt", &c.btnInterrupt, "btnInterrupt"},
+          std::tuple{&c.frHertz, "frHertz", &c.lblHz, "lblHz", &c.btnHertz, "btnHertz"}}) {
+      QGroupBox* box = frame(*fr, frName);
+      auto* bl = tight(new QHBoxLayout(box), 4);
+      bl->addWidget(resultValue(label(*value, valueName), 14), 1);
+      bl->addWidget(button(*unit, unitName, true));
+      l->addWidget(box);
+    }
+    {
+      QGroupBox* box = frame(c.frTmrPreload, "frTmrPreload");
+      auto* bl = tight(new QHBoxLayout(box), 4);
+      bl->addWidget(label(c.lblTicks2Int, "lblTicks2Int"));
+      bl->addWidget(resultValue(label(c.lblToInterrupt, "lblToInterrupt"), 10), 1);
+      l->addWidget(box);
+    }
+    auto* adjusted = static_cast<QLabel*>(label(c.lblAdjust, "lblAdjust"));
+    adjusted->setAlignment(Qt::AlignCenter);
+    adjusted->setStyleSheet("color: #b00000; font-weight: bold;");
+    l->addWidget(adjusted);
+    l->addStretch();
+    middle->addWidget(g, 2);
+  }
+  page->addLayout(middle);
+
+  // --- search and its limits
+  {
+    auto* searchRow = new QHBoxLayout;
+    searchRow->setSpacing(6);
+    QGroupBox* g = frame(c.frSearch, "frSearch");
+    auto* grid = tight(new QGridLayout(g));
+    grid->addLayout(row({fixedWidth(textBox(c.txtSearchInt, "txtSearchInt"), 100), button(c.btnSearchInt, "btnSearchInt", true),
+                         label(c.lblOr, "lblOr"), fixedWidth(textBox(c.txtSearchFreq, "txtSearchFreq"), 100),
+                         button(c.btnSearchHertz, "btnSearchHertz", true), button(c.cmdSearch, "cmdSearch")},
+                        6),
+                    0, 0);
+    grid->addWidget(checkBox(c.chkUseScaler, "chkUseScaler"), 1, 0);
+    searchRow->addWidget(g, 3);
+
+    QGroupBox* limits = frame(c.FrMinMax, "FrMinMax");
+    auto* lg = tight(new QGridLayout(limits));
+    lg->setVerticalSpacing(1);
+    int col = 0;
+    for (auto [l1, n1, v, nv, u, nu] :
+         {std::tuple{&c.lblMin1, "lblMin1", &c.lblMin, "lblMin", &c.lblMinTxt, "lblMinTxt"},
+          std::tuple{&c.lblMax1, "lblMax1", &c.lblMax, "lblMax", &c.lblMaxTxt, "lblMaxTxt"}}) {
+      lg->addWidget(label(*l1, n1), 0, col);
+      lg->addWidget(resultValue(label(*v, nv), 9), 0, col + 1);
+      lg->addWidget(label(*u, nu), 0, col + 2);
+      col += 3;
+    }
+    col = 0;
+    for (auto [l1, n1, v, nv, u, nu] :
+         {std::tuple{&c.lblMin2, "lblMin2", &c.lblMinFreq, "lblMinFreq", &c.lblMinTxtFreq, "lblMinTxtFreq"},
+          std::tuple{&c.lblMax2, "lblMax2", &c.lblMaxFreq, "lblMaxFreq", &c.lblMaxTxtFreq, "lblMaxTxtFreq"}}) {
+      lg->addWidget(label(*l1, n1), 1, col);
+      lg->addWidget(resultValue(label(*v, nv), 9), 1, col + 1);
+      lg->addWidget(label(*u, nu), 1, col + 2);
+      col += 3;
+    }
+    searchRow->addWidget(limits, 2);
+    page->addLayout(searchRow);
+  }
+
+  // --- listings
+  {
+    auto* listings = new QHBoxLayout;
+    listings->setSpacing(6);
+    QGroupBox* lang = frame(c.FrLanguage, "FrLanguage");
+    auto* ll = tight(new QVBoxLayout(lang));
+    ll->addWidget(comboBox(c.cbComment, "cbComment"));
+    ll->addStretch();
+    listings->addWidget(lang, 0, Qt::AlignTop);
+
+    auto* tabs = new QVBoxLayout;
+    tabs->setSpacing(0);
+    tabBar_ = new QTabBar;
+    tabBar_->setFont(tahomaFont(tabBar_->font().pointSizeF(), false));
+    for (const auto& t : c.Ts1.tabs) tabBar_->addTab(QString::fromStdString(t));
+    tabBar_->setExpanding(false);
+    QObject::connect(tabBar_, &QTabBar::currentChanged, this, [this](int index) {
+      act([this, index] { calc_.Ts1.select(index + 1); });
+    });
+    refreshers_.push_back([this] {
+      QSignalBlocker block(tabBar_);
+      if (tabBar_->currentIndex() != calc_.Ts1.index() - 1) tabBar_->setCurrentIndex(calc_.Ts1.index() - 1);
+    });
+    keep("Ts1", tabBar_);
+    tabs->addWidget(tabBar_);
+    auto* stack = new QGridLayout;
+    stack->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 4; ++i) {
+      QWidget* box = listingBox(c.txtTimer[static_cast<std::size_t>(i)], "txtTimer(" + std::to_string(i) + ")");
+      box->setMinimumHeight(150);
+      stack->addWidget(box, 0, 0);
+    }
+    tabs->addLayout(stack, 1);
+    listings->addLayout(tabs, 1);
+    page->addLayout(listings, 1);
+  }
+
+  // --- commands
+  {
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(6);
+    QGroupBox* code = frame(c.frCode, "frCode");
+    auto* cl = tight(new QHBoxLayout(code));
+    for (auto [b, n] : {std::pair{&c.cmdBasic, "cmdBasic"}, std::pair{&c.cmdPascal, "cmdPascal"},
+                        std::pair{&c.cmdC, "cmdC"}, std::pair{&c.cmdPicbasic, "cmdPicbasic"},
+                        std::pair{&c.cmdAssembler, "cmdAssembler"}})
+      cl->addWidget(button(*b, n));
+    bottom->addWidget(code);
+    bottom->addWidget(button(c.cmdCrystalModes, "cmdCrystalModes"), 0, Qt::AlignBottom);
+    bottom->addStretch();
+    auto* link = new HyperlinkLabel(QStringLiteral("Homepage"), app_.HomePage, platform_);
+    link->setToolTip(QStringLiteral("Click here to check on homepage for update."));
+    keep("txtHyperlink", link);
+    bottom->addWidget(link, 0, Qt::AlignBottom);
+    for (auto [b, n] : {std::pair{&c.cmdInfo, "cmdInfo"}, std::pair{&c.cmdResetData, "cmdResetData"},
+                        std::pair{&c.cmdExit, "cmdExit"}})
+      bottom->addWidget(button(*b, n), 0, Qt::AlignBottom);
+    page->addLayout(bottom);
+  }
+
+  // The cover panel lies over the whole window while the example window is open.
+  cover_ = new QWidget(central);
+  cover_->setObjectName("p1");
+  cover_->setAttribute(Qt::WA_StyledBackground);
+  cover_->setStyleSheet("#p1 { background-color: rgba(40, 50, 70, 110); }");
+  cover_->hide();
+  refreshers_.push_back([this] {
+    if (cover_->isVisible() != calc_.p1.visible) {
+      cover_->setGeometry(centralWidget()->rect());
+      cover_->raise();
+      cover_->setVisible(calc_.p1.visible);
+    }
+  });
+  keep("p1", cover_);
+  refreshers_.push_back([this] {
+    const QString caption = QString::fromStdString(calc_.frmCalculator.caption);
+    if (windowTitle() != caption) setWindowTitle(caption);
+  });
+}
+
+void MainWindow::wireOtherWindows() {
+  auto cover = [this](bool shown) {
+    calc_.p1.visible = shown;
+    refresh();
+  };
+  const std::pair<const char*, SourceCodeWindow::Language> languages[] = {
+      {"cmdBasic", SourceCodeWindow::Language::Basic},         {"cmdPascal", SourceCodeWindow::Language::Pascal},
+      {"cmdC", SourceCodeWindow::Language::C},                 {"cmdPicbasic", SourceCodeWindow::Language::PicBasic},
+      {"cmdAssembler", SourceCodeWindow::Language::Assembler},
+  };
+  for (const auto& [name, language] : languages) {
+    QObject::connect(static_cast<QPushButton*>(widget(name)), &QPushButton::clicked, this,
+                     [this, language, cover] { SourceCodeWindow::runModal(language, platform_, cover, this); });
+  }
+  QObject::connect(static_cast<QPushButton*>(widget("cmdCrystalModes")), &QPushButton::clicked, this, [this] {
+    if (!oscWindow_) oscWindow_ = new OscModeWindow(platform_, this);
+    oscWindow_->exec();
+  });
+  QObject::connect(static_cast<QPushButton*>(widget("cmdInfo")), &QPushButton::clicked, this,
+                   [this] { AboutWindow::runModal(app_, platform_, this); });
+}
+
+}  // namespace tickwell
