@@ -28,9 +28,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE http://www.tickwell.example)
 # Library dependencies (libqt6widgets6, libstdc++6, ...) come from
-# dpkg-shlibdeps. The Qt platform plugins (xcb, wayland) are loaded at run time,
-# so dpkg-shlibdeps cannot see them, and without them no window opens.
+# dpkg-shlibdeps. Qt loads its plugins at run time, where dpkg-shlibdeps cannot
+# see them: the platform plugins (qt6-qpa-plugins), without which no window
+# opens, and the SVG icon engine (libqt6svg6), without which the window icon
+# and the About window's picture, SVGs in the resources, stay blank.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
 
 include(CPack)

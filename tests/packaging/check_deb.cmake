@@ -63,8 +63,8 @@ endif()
 if(NOT version STREQUAL VERSION)
   problem("Version: ${version}, the project is ${VERSION}")
 endif()
-# libqt6widgets6 comes from dpkg-shlibdeps; the platform plugins are named by hand.
-foreach(dep libqt6widgets6 libqt6core6 libstdc\\+\\+6 libc6 qt6-qpa-plugins)
+# The libraries come from dpkg-shlibdeps; the Qt plugins are named by hand.
+foreach(dep libqt6widgets6 libqt6core6 libstdc\\+\\+6 libc6 qt6-qpa-plugins libqt6svg6)
   if(NOT depends MATCHES "(^|, )${dep}( |,|$)")
     problem("Depends lacks ${dep}: ${depends}")
   endif()
