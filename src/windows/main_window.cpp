@@ -186,14 +186,15 @@ QWidget* MainWindow::textBox(TextBox& box, const std::string& name, bool output)
       if (box.selLength > 0) edit->setSelection(box.selStart, box.selLength);
     });
   }));
-  refreshers_.push_back([edit, &box, last = std::string("\x01"), color = BackColor::Window]() mutable {
+  refreshers_.push_back([edit, &box, last = std::string("\x01"), shown = QString(), color = BackColor::Window]() mutable {
     QSignalBlocker block(edit);
     if (box.text() != last) {
       last = box.text();
-      const QString text = qs(last);
-      // A text the model kept as typed stays untouched, caret and all.
-      if (edit->text() != text) edit->setText(text);
+      shown = qs(last);
     }
+    // A text the model kept as typed stays untouched, caret and all; one the
+    // model replaced shows at once.
+    if (edit->text() != shown) edit->setText(shown);
     if (box.backColor != color) {
       color = box.backColor;
       setBackColor(edit, color);

@@ -1,0 +1,181 @@
+// The calculator window's Qt view: real widgets forward user actions to the
+// window model and show what it holds.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTest>
+#include <memory>
+
+#include "app/startup.h"
+#include "calculator/calculator.h"
+#include "main_window.h"
+#include "test_support.h"
+
+namespace tickwell {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    initAppRecord(app);
+    calc = std::make_unique<Calculator>(app, platform);
+    window = std::make_unique<MainWindow>(app, *calc, platform);
+    calc->Form_Load();
+    window->refresh();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+
+  template <class W>
+  W* get(const std::string& name) {
+    auto* w = qobject_cast<W*>(window->widget(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  QString text(const std::string& label) { return get<QLabel>(label)->text(); }
+
+  // A radio button stretched by its layout ignores a click in its middle.
+  void clickRadio(const std::string& name) {
+    auto* r = get<QRadioButton>(name);
+    QStyleOptionButton option;
+    option.initFrom(r);
+    const QRect area = r->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &option, r);
+    QTest::mouseClick(r, Qt::LeftButton, {}, area.center());
+  }
+  void typeInto(const std::string& name, const QString& typed) {
+    auto* edit = get<QLineEdit>(name);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, typed);
+  }
+
+  test::FakePlatform platform;
+  AppRecord app;
+  std::unique_ptr<Calculator> calc;
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartsWithTheDefaultResults) {
+  EXPECT_EQ(window->windowTitle(), "Tickwell 0.9.5 - (c) 2026 The Tickwell developers");
+  EXPECT_EQ(text("lblCycle"), "1,000");
+  EXPECT_EQ(text("lblInterrupt"), "256,000");
+  EXPECT_EQ(text("lblHz"), "3,906.25");
+  EXPECT_TRUE(get<QRadioButton>("opTmr(0)")->isChecked());
+  EXPECT_TRUE(get<QRadioButton>("opTmr(0)")->font().bold());
+  EXPECT_FALSE(get<QRadioButton>("opTmr(1)")->font().bold());
+  EXPECT_FALSE(get<QRadioButton>("opTmr(4)")->isVisible());
+  EXPECT_FALSE(get<QComboBox>("cbPost")->isEnabled());
+}
+
+TEST_F(MainWindowTest, PickingTimer2EnablesThePostscalerAndShowsPr2Adjust) {
+  EXPECT_FALSE(get<QCheckBox>("chkPR2")->isVisible());
+  clickRadio("opTmr(2)");
+  EXPECT_TRUE(get<QRadioButton>("opTmr(2)")->isChecked());
+  EXPECT_FALSE(get<QRadioButton>("opTmr(0)")->isChecked());
+  EXPECT_TRUE(get<QComboBox>("cbPost")->isEnabled());
+  EXPECT_TRUE(get<QCheckBox>("chkPR2")->isVisible());
+  EXPECT_FALSE(get<QCheckBox>("chkTMR0")->isVisible());
+  EXPECT_EQ(get<QTabBar>("Ts1")->currentIndex(), 2);
+  // Exactly the listing box of the selected tab is visible.
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(get<QPlainTextEdit>("txtTimer(" + std::to_string(i) + ")")->isVisible(), i == 2) << i;
+}
+
+TEST_F(MainWindowTest, TypingAFrequencyShowsItsResultsAndRefusedTextBecomesFour) {
+  typeInto("txtFreq", "20");
+  EXPECT_EQ(text("lblInterrupt"), "51,200");
+  EXPECT_TRUE(get<QRadioButton>("opFreq(15)")->isChecked());
+  EXPECT_TRUE(get<QRadioButton>("opFreq(15)")->font().bold());
+
+  typeInto("txtFreq", "abc");
+  EXPECT_EQ(get<QLineEdit>("txtFreq")->text(), "4");
+  EXPECT_EQ(text("lblInterrupt"), "256,000");
+}
+
+TEST_F(MainWindowTest, MovingTheSliderUpdatesThePreloadViews) {
+  get<QSlider>("sl1")->setValue(255);
+  EXPECT_EQ(get<QLineEdit>("txtRegVal")->text(), "255");
+  EXPECT_EQ(get<QLineEdit>("txtHexL")->text(), "FF");
+  EXPECT_EQ(get<QLineEdit>("txtDecL")->text(), "255");
+  EXPECT_EQ(get<QLineEdit>("txtBin")->text(), "% 11111111");
+  EXPECT_EQ(text("lblToInterrupt"), "1");
+}
+
+TEST_F(MainWindowTest, UnitClickChangesTheShownPeriod) {
+  QTest::mouseClick(get<QPushButton>("btnInterrupt"), Qt::LeftButton);
+  EXPECT_EQ(get<QPushButton>("btnInterrupt")->text(), QString::fromUtf8("µs"));
+  EXPECT_EQ(text("lblInterrupt"), "256.00");
+  EXPECT_EQ(text("lblMinTxt"), QString::fromUtf8("µs"));
+}
+
+TEST_F(MainWindowTest, PrescalerTurnsYellowAndShowsItsBits) {
+  auto* pre = get<QComboBox>("cbPre");
+  const QColor normal = pre->palette().color(QPalette::Button);
+  pre->setCurrentIndex(8);
+  emit pre->activated(8);
+  EXPECT_EQ(pre->palette().color(QPalette::Button), QColor(255, 255, 0));
+  EXPECT_EQ(get<QLineEdit>("txtPreBits")->palette().color(QPalette::Base), QColor(255, 255, 0));
+  EXPECT_EQ(get<QLineEdit>("txtPreBits")->text(), "111");
+  EXPECT_TRUE(get<QLabel>("lblWDT")->isVisible());
+  pre->setCurrentIndex(0);
+  emit pre->activated(0);
+  EXPECT_EQ(pre->palette().color(QPalette::Button), normal);
+}
+
+TEST_F(MainWindowTest, SearchAsksThroughThePlatformAndAppliesItsResult) {
+  typeInto("txtFreq", "20");
+  QTest::mouseClick(get<QPushButton>("btnSearchInt"), Qt::LeftButton);
+  QTest::mouseClick(get<QPushButton>("btnSearchInt"), Qt::LeftButton);
+  typeInto("txtSearchInt", "1");
+  QTest::mouseClick(get<QPushButton>("cmdSearch"), Qt::LeftButton);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].prompt, "No exact match found! Setting nearest value.   ");
+  EXPECT_EQ(platform.messages[0].icon, MsgIcon::Information);
+  EXPECT_EQ(platform.messages[0].title, "Tickwell");
+  EXPECT_EQ(get<QComboBox>("cbPre")->currentText(), "1:32");
+  EXPECT_EQ(text("lblInterrupt"), "0.9984");
+}
+
+TEST_F(MainWindowTest, TabSelectsItsTimerAndCopyKeepsCrLf) {
+  get<QTabBar>("Ts1")->setCurrentIndex(1);
+  EXPECT_TRUE(get<QRadioButton>("opTmr(1)")->isChecked());
+  auto* box = get<QPlainTextEdit>("txtTimer(1)");
+  EXPECT_TRUE(box->isVisible());
+  EXPECT_TRUE(box->isReadOnly());
+  box->selectAll();
+  box->copy();
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), calc->txtTimer[1].text());
+}
+
+TEST_F(MainWindowTest, ConfirmedExitClosesTheWindow) {
+  platform.answer = MsgAnswer::Cancel;
+  QTest::mouseClick(get<QPushButton>("cmdExit"), Qt::LeftButton);
+  EXPECT_TRUE(window->isVisible());
+  platform.answer = MsgAnswer::Ok;
+  QTest::mouseClick(get<QPushButton>("cmdExit"), Qt::LeftButton);
+  EXPECT_EQ(platform.messages.back().prompt, "Please confirm to exit this programm!   ");
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, FocusSelectsTheWholeText) {
+  typeInto("txtOverhead", "12");
+  get<QLineEdit>("txtFreq")->setFocus();
+  get<QLineEdit>("txtOverhead")->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(get<QLineEdit>("txtOverhead")->selectedText(), "12");
+}
+
+}  // namespace
+}  // namespace tickwell
