@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
+#include <limits>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -94,11 +96,18 @@ bool usable(const ControlPtr& control) {
                     control);
 }
 
+// A whole number with an optional sign. One too large for a long long is still
+// a whole number: it reads as the nearest long long, so a slide far past the
+// end stops at the end.
 std::optional<long long> wholeNumber(std::string_view text) {
+  if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
   long long v = 0;
   const char* end = text.data() + text.size();
   auto [ptr, ec] = std::from_chars(text.data(), end, v);
-  if (ec != std::errc() || ptr != end || text.empty()) return std::nullopt;
+  if (text.empty() || ptr != end) return std::nullopt;
+  if (ec == std::errc::result_out_of_range)
+    return text.front() == '-' ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
+  if (ec != std::errc()) return std::nullopt;
   return v;
 }
 
@@ -188,7 +197,8 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
     const auto w = wholeNumber(rest.substr(0, blank));
     const auto h = blank == std::string_view::npos ? std::nullopt : wholeNumber(rest.substr(blank + 1));
     if (!w || !h) return "screen needs a width and a height";
-    platform_.screen = {static_cast<int>(*w), static_cast<int>(*h)};
+    auto pixels = [](long long v) { return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX)); };
+    platform_.screen = {pixels(*w), pixels(*h)};
     return std::nullopt;
   }
 
