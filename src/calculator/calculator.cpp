@@ -524,7 +524,9 @@ void Calculator::opPIC16_Click() {
   family[0].bold = true;
   family[1].bold = false;
   if (cbPre.index() >= 1) lblWDT.visible = true;
-  opMode.select(0);
+  // A 16-bit Timer0 exists on PIC18 only, so PIC16 means 8-Bit; Timer1 and
+  // Timer3 have no 8-bit mode (their 8-Bit option is disabled) and keep 16-Bit.
+  if (opMode[0].enabled) opMode.select(0);
   TextOutput();
 }
 
