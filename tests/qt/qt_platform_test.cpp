@@ -69,8 +69,6 @@ TEST(QtPlatform, MessageBoxShowsPromptIconButtonsAndTitle) {
   const Row rows[] = {
       {"critical", MsgIcon::Critical, MsgButtons::Ok, QMessageBox::Ok, QMessageBox::Critical, QMessageBox::Ok,
        MsgAnswer::Ok},
-      {"information", MsgIcon::Information, MsgButtons::Ok, QMessageBox::Ok, QMessageBox::Information,
-       QMessageBox::Ok, MsgAnswer::Ok},
       {"question ok", MsgIcon::Question, MsgButtons::OkCancel, QMessageBox::Ok, QMessageBox::Question,
        QMessageBox::Ok | QMessageBox::Cancel, MsgAnswer::Ok},
       {"question cancel", MsgIcon::Question, MsgButtons::OkCancel, QMessageBox::Cancel, QMessageBox::Question,
