@@ -1,5 +1,6 @@
 #include "osc_mode_window.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -55,6 +56,11 @@ OscModeWindow::OscModeWindow(Platform& platform, QWidget* parent) : QDialog(pare
     Ts1->addTab(page, tabCaptions[family]);
   }
   connect(optOSCType, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+    // The selected mode is shown in bold, as in every option group.
+    QAbstractButton* button = optOSCType->button(id);
+    QFont f = button->font();
+    f.setBold(checked);
+    button->setFont(f);
     if (checked) optOSCType_Click(id);
   });
   connect(Ts1, &QTabWidget::currentChanged, this, &OscModeWindow::Ts1_Click);

@@ -71,6 +71,8 @@ TEST_F(OscModeWindowTest, EachFamilyListsItsModesInAFrame) {
 TEST_F(OscModeWindowTest, SwitchingTabsPicksTheFirstModeOfTheFamily) {
   clickOption(window.modeButton(2));
   expectState(1, 2, "High-Speed Crystal/Resonator for 4MHz - 20MHz");
+  EXPECT_TRUE(window.modeButton(2)->font().bold());
+  EXPECT_FALSE(window.modeButton(0)->font().bold());
   clickTab(window.tabs(), 1);
   expectState(2, 8, "Crystal/Resonator");
   clickOption(window.modeButton(19));
