@@ -1,5 +1,6 @@
 #include "app/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -327,6 +328,11 @@ double roundHalfEven(double value) {
   double result = below;
   if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0)) result = below + 1;
   return result + 0.0;  // no negative zero
+}
+
+std::int64_t wholeValue(double value) {
+  if (std::isnan(value)) return 0;
+  return static_cast<std::int64_t>(std::clamp(roundHalfEven(value), -1e9, 1e9));
 }
 
 }  // namespace tickwell

@@ -58,4 +58,9 @@ std::string formatMask(double value, std::string_view mask);
 // 13.5 -> 14), as BASIC's CInt/CLng do.
 double roundHalfEven(double value);
 
+// A value for a slider or list: rounded with halves to even and kept within
+// +-1e9, so that any double (huge, or not a number, which gives 0) converts
+// safely to an integer.
+std::int64_t wholeValue(double value);
+
 }  // namespace tickwell

@@ -20,11 +20,6 @@ const std::array<const char*, 15> kFreqPresets = {"100", "250", "500", "1",  "2"
 constexpr double kMinOscFreq = 0.001;
 constexpr double kMaxOscFreq = 1e15;
 
-// A whole slider value from any double, without overflow.
-long long toWhole(double v) {
-  if (std::isnan(v)) return 0;
-  return static_cast<long long>(std::clamp(roundHalfEven(v), -1e9, 1e9));
-}
 
 struct OscInput {
   const char* unit;
@@ -105,7 +100,7 @@ void Calculator::txtRegVal_Change() {
     txtRegVal.setText("255");
   else if (app_.TimerMode == 1 && v > 65535)
     txtRegVal.setText("65535");
-  sl1.setValue(toWhole(parseNumber(txtRegVal.text()).value_or(0)));
+  sl1.setValue(wholeValue(parseNumber(txtRegVal.text()).value_or(0)));
   sl1.selStart = sl1.value();
   Recalculate();
 }
@@ -159,7 +154,7 @@ void Calculator::chkPR2_Click() {
 void Calculator::txtTimeout_Change() {
   if (!isNumeric(txtTimeout.text())) txtTimeout.setText("0");
   // Cut to the slider's 0..15; the recalculation then shows the cut value.
-  slTimeout.setValue(toWhole(parseNumber(txtTimeout.text()).value_or(0)));
+  slTimeout.setValue(wholeValue(parseNumber(txtTimeout.text()).value_or(0)));
   Recalculate();
 }
 

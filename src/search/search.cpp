@@ -15,10 +15,6 @@ namespace {
 // The ratio of a prescaler entry: the text after "1:".
 double entryRatio(const std::string& entry) { return entry.empty() ? 1 : leadingValue(entry.substr(2)); }
 
-long long toWhole(double v) {
-  if (std::isnan(v)) return 0;
-  return static_cast<long long>(std::clamp(v, -1e9, 1e9));
-}
 
 }  // namespace
 
@@ -130,7 +126,7 @@ void Calculator::SearchPeriod() {
   }
   // A preload outside the slider's range is cut to the nearest limit; the
   // result check below then reports the inexact result.
-  sl1.setValue(toWhole(periodPreload(wanted, i, app_.MinPeriod, n, app_.PostScale, app_.TimerMode)));
+  sl1.setValue(wholeValue(periodPreload(wanted, i, app_.MinPeriod, n, app_.PostScale, app_.TimerMode)));
   cbPre.setIndex(i);
   Recalculate();
   if (readShown(lblInterrupt.caption()) * app_.PeriodUnit != wanted)
@@ -153,7 +149,7 @@ void Calculator::SearchFrequency() {
     txtSearchFreq.setText("0");
     return;
   }
-  sl1.setValue(toWhole(frequencyPreload(wanted, app_.MaxFreq, cbPre.count(), app_.TimerMode)));
+  sl1.setValue(wholeValue(frequencyPreload(wanted, app_.MaxFreq, cbPre.count(), app_.TimerMode)));
   Recalculate();
   if (roundHalfEven(readShown(lblHz.caption()) * app_.FreqUnit) != wanted)
     message("No exact match found! Setting nearest value.   ", MsgIcon::Information);
