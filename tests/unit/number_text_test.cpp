@@ -102,6 +102,11 @@ TEST(NumberTextTest, RoundHalfEven) {
   // clang-format on
   for (const auto& r : rows) EXPECT_EQ(roundHalfEven(r.value), r.rounded) << r.value;
   EXPECT_TRUE(std::isnan(roundHalfEven(kNaN)));
+  // Control values: any double converts without overflow.
+  EXPECT_EQ(wholeValue(12.5), 12);
+  EXPECT_EQ(wholeValue(-1e300), -1000000000);
+  EXPECT_EQ(wholeValue(1e300), 1000000000);
+  EXPECT_EQ(wholeValue(kNaN), 0);
 }
 
 }  // namespace
