@@ -50,6 +50,7 @@ TEST(InvariantsTest, CheckerNoticesDamage) {
       {"Infinity in a list", [](Window& w) { w->cbComment.add("Infinity"); }, "cbComment: shows"},
       {"not a number", [](Window& w) { w->lblCycle.setCaption("1.000,5"); }, "lblCycle"},
       {"bad grouping", [](Window& w) { w->lblMax.setCaption("65,536,00"); }, "lblMax"},
+      {"limits swapped", [](Window& w) { w->lblMinFreq.setCaption("2,000,000.00"); }, "lblMinFreq/lblMaxFreq"},
       {"negative result", [](Window& w) { w->lblFreq.setCaption("-1"); }, "lblFreq"},
       {"period of another count", [](Window& w) { w->lblInterrupt.onChange = nullptr; w->lblInterrupt.setCaption("257,000"); }, "lblInterrupt x lblHz"},
       {"frequency one count off", [](Window& w) { w->lblHz.onChange = nullptr; w->lblHz.setCaption("3,891.05058"); }, "lblInterrupt x lblHz"},
