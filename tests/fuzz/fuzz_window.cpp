@@ -45,8 +45,10 @@ class Session {
 public:
   Session() : out_(&null_), runner_(out_) {}
 
-  // Runs one scenario line; false once the program has ended.
+  // Runs one scenario line; false once the program has ended. Typing into a
+  // read-only box is no user action and is left out.
   bool run(const std::string& line) {
+    if (tickwell::fuzz::typesIntoReadOnly(line)) return true;
     if (printLines) std::printf("%s\n", line.c_str());
     lines_.push_back(line);
     runner_.runLine(line);  // a line the driver refuses is simply skipped

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -151,6 +152,23 @@ struct ControlNames {
   std::vector<std::string> textBoxes;
   std::vector<std::string> clickables;
 };
+
+// Boxes that only show results: the desktop program makes them read-only, so
+// no user types into them (the scenario driver would let a scenario do it).
+inline const std::array<const char*, 11> kReadOnlyBoxes = {
+    "txtPreBits", "txtPostBits", "txtHexH",    "txtHexL",    "txtDecH",   "txtDecL",
+    "txtBin",     "txtTimer(0)", "txtTimer(1)", "txtTimer(2)", "txtTimer(3)"};
+
+// True for a scenario line that types into a read-only box.
+inline bool typesIntoReadOnly(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // as the driver does
+  if (line.substr(0, 5) != "type ") return false;
+  const std::string_view rest = line.substr(5);
+  const std::string_view name = rest.substr(0, rest.find(' '));
+  for (const char* box : kReadOnlyBoxes)
+    if (name == box) return true;
+  return false;
+}
 
 // The entries a user types into (each with a Change handler).
 inline const std::array<const char*, 6> kEntries = {"txtFreq",     "txtRegVal",    "txtTimeout",
