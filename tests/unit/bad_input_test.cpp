@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "../support/invariants.h"
 

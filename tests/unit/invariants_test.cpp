@@ -3,7 +3,9 @@
 // user sequences that push the calculator to its edges.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
