@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -19,7 +21,9 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTabBar>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -51,6 +55,47 @@ protected:
   }
 };
 
+// A word-wrapped label that remembers its size hints: a layout pass asks for
+// them many times over, and QLabel lays the whole text out anew each time.
+class WrappedLabel : public QLabel {
+public:
+  using QLabel::QLabel;
+  int heightForWidth(int width) const override {
+    refreshCache();
+    if (width != width_) {
+      width_ = width;
+      height_ = QLabel::heightForWidth(width);
+    }
+    return height_;
+  }
+  QSize sizeHint() const override {
+    refreshCache();
+    if (!hint_.isValid()) hint_ = QLabel::sizeHint();
+    return hint_;
+  }
+  QSize minimumSizeHint() const override {
+    refreshCache();
+    if (!minimumHint_.isValid()) minimumHint_ = QLabel::minimumSizeHint();
+    return minimumHint_;
+  }
+
+private:
+  void refreshCache() const {
+    if (text() == text_ && font() == font_) return;
+    text_ = text();
+    font_ = font();
+    width_ = -1;
+    hint_ = minimumHint_ = QSize();
+  }
+
+  mutable int width_ = -1;
+  mutable int height_ = 0;
+  mutable QSize hint_;
+  mutable QSize minimumHint_;
+  mutable QString text_;
+  mutable QFont font_;
+};
+
 // Runs a function when the watched widget receives the focus.
 class FocusWatcher : public QObject {
 public:
@@ -78,6 +123,7 @@ public:
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFont(consoleFont(9));
+    document()->setUndoRedoEnabled(false);
   }
 
 protected:
@@ -121,11 +167,7 @@ MainWindow::MainWindow(AppRecord& app, Calculator& calculator, Platform& platfor
   setWindowIcon(tickwellIcon());
   build();
   wireOtherWindows();
-  calc_.onExit = [this] {
-    closing_ = true;
-    close();
-  };
-  refresh();
+  calc_.onExit = [this] { close(); };
 }
 
 MainWindow::~MainWindow() { calc_.onExit = nullptr; }
@@ -141,7 +183,15 @@ void MainWindow::act(const std::function<void()>& action) {
 }
 
 void MainWindow::refresh() {
+  // Showing a widget lays the whole window out at once; with the layout off
+  // while the refreshers run, the window is laid out once at the end.
+  QLayout* top = centralWidget() ? centralWidget()->layout() : nullptr;
+  if (top) top->setEnabled(false);
   for (const auto& r : refreshers_) r();
+  if (top) {
+    top->setEnabled(true);
+    top->activate();
+  }
 }
 
 void MainWindow::centre() {
@@ -205,26 +255,46 @@ QWidget* MainWindow::textBox(TextBox& box, const std::string& name, bool output)
   return edit;
 }
 
-QWidget* MainWindow::listingBox(TextBox& box, const std::string& name) {
+QWidget* MainWindow::listingBox(std::array<TextBox, 4>& boxes, const std::string& name) {
+  // The four listing boxes lie on top of each other with one visible: one
+  // widget shows the visible one, so a change of tab is a change of text.
   auto* edit = new ListingBox;
-  refreshers_.push_back([edit, &box, last = std::string("\x01")]() mutable {
-    if (box.text() != last) {
-      last = box.text();
-      QString text = qs(last);
-      text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-      const int scroll = edit->verticalScrollBar()->value();
+  refreshers_.push_back([edit, &boxes, last = std::string("\x01"), lines = QStringList()]() mutable {
+    const auto shown = std::find_if(boxes.begin(), boxes.end(), [](const TextBox& b) { return b.visible; });
+    edit->setVisible(shown != boxes.end());
+    if (shown == boxes.end() || shown->text() == last) return;
+    last = shown->text();
+    QString text = qs(last);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList now = text.split(QLatin1Char('\n'));
+    if (now.size() != lines.size()) {
       edit->setPlainText(text);
-      edit->verticalScrollBar()->setValue(scroll);
+    } else {
+      // Only the lines that differ are replaced, and laid out again.
+      QTextDocument* doc = edit->document();
+      QTextCursor cursor(doc);
+      cursor.beginEditBlock();
+      for (int i = 0; i < now.size(); ++i) {
+        if (now[i] == lines[i]) continue;
+        const QTextBlock block = doc->findBlockByNumber(i);
+        cursor.setPosition(block.position());
+        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        cursor.insertText(now[i]);
+      }
+      cursor.endEditBlock();
     }
-    showState(edit, box);
+    lines = std::move(now);
   });
   keep(name, edit);
   return edit;
 }
 
-QWidget* MainWindow::label(Label& label, const std::string& name, bool clickable) {
+QWidget* MainWindow::label(Label& label, const std::string& name, LabelKind kind) {
   QLabel* l = nullptr;
-  if (clickable) {
+  if (kind == LabelKind::Wrapped) {
+    l = new WrappedLabel;
+    l->setWordWrap(true);
+  } else if (kind == LabelKind::Clickable) {
     auto* c = new ClickLabel;
     c->onClick = [this, &label] { act([&label] { label.click(); }); };
     c->setCursor(Qt::PointingHandCursor);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <string>
 #include <unordered_map>
@@ -32,7 +33,7 @@ public:
   // Re-reads the whole model and updates every widget that differs.
   void refresh();
   // The widget that shows a control of the model, by its name ("cbPre",
-  // "opTmr(2)", "txtTimer(0)"); nullptr for an unknown name.
+  // "opTmr(2)"; "txtTimer" for the listing box); nullptr for an unknown name.
   QWidget* widget(const std::string& name) const;
   // Puts the window in the middle of the screen.
   void centre();
@@ -50,8 +51,9 @@ private:
 
   // Widgets bound to the model's controls; each adds its refresher.
   QWidget* textBox(TextBox& box, const std::string& name, bool output = false);
-  QWidget* listingBox(TextBox& box, const std::string& name);
-  QWidget* label(Label& label, const std::string& name, bool clickable = false);
+  QWidget* listingBox(std::array<TextBox, 4>& boxes, const std::string& name);
+  enum class LabelKind { Plain, Clickable, Wrapped };
+  QWidget* label(Label& label, const std::string& name, LabelKind kind = LabelKind::Plain);
   QWidget* button(Button& button, const std::string& name, bool unit = false);
   QWidget* checkBox(CheckBox& box, const std::string& name);
   QWidget* option(OptionGroup& group, int index, const std::string& name);
@@ -67,7 +69,6 @@ private:
   QTabBar* tabBar_ = nullptr;
   QWidget* cover_ = nullptr;
   OscModeWindow* oscWindow_ = nullptr;
-  bool closing_ = false;
 };
 
 }  // namespace tickwell

@@ -45,6 +45,15 @@ QWidget* resultValue(QWidget* w, int pointSize) {
   return w;
 }
 
+// A widget that comes and goes without moving the others: hiding or showing
+// it then needs no new layout of the window.
+QWidget* keepPlace(QWidget* w) {
+  QSizePolicy policy = w->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  w->setSizePolicy(policy);
+  return w;
+}
+
 // A row of widgets with a stretch before the widget at `stretchAt`.
 QHBoxLayout* row(std::initializer_list<QWidget*> widgets, int stretchAt) {
   auto* l = new QHBoxLayout;
@@ -108,7 +117,7 @@ void MainWindow::build() {
     other->setSpacing(4);
     other->addWidget(option(c.opFreq, 15, "opFreq(15)"));
     other->addWidget(fixedWidth(textBox(c.txtFreq, "txtFreq"), 80));
-    other->addWidget(label(c.lblInputOSC, "lblInputOSC", true));
+    other->addWidget(label(c.lblInputOSC, "lblInputOSC", LabelKind::Clickable));
     other->addStretch();
     other->addWidget(checkBox(c.chkFosc, "chkFosc"));
     grid->addLayout(other, 4, 0, 1, 4);
@@ -121,15 +130,15 @@ void MainWindow::build() {
     auto* pl = tight(new QGridLayout(pre));
     pl->addWidget(comboBox(c.cbPre, "cbPre"), 0, 0);
     pl->addWidget(fixedWidth(textBox(c.txtPreBits, "txtPreBits", true), 44), 0, 1);
-    pl->addWidget(label(c.lblOff1, "lblOff1"), 0, 2);
-    pl->addWidget(label(c.lblWDT, "lblWDT"), 1, 0, 1, 3);
+    pl->addWidget(keepPlace(label(c.lblOff1, "lblOff1")), 0, 2);
+    pl->addWidget(keepPlace(label(c.lblWDT, "lblWDT")), 1, 0, 1, 3);
     pl->setColumnStretch(3, 1);
     scalers->addWidget(pre);
     QGroupBox* post = frame(c.frPostscaler, "frPostscaler");
     auto* ql = tight(new QGridLayout(post));
     ql->addWidget(comboBox(c.cbPost, "cbPost"), 0, 0);
     ql->addWidget(fixedWidth(textBox(c.txtPostBits, "txtPostBits", true), 44), 0, 1);
-    ql->addWidget(label(c.lblOff2, "lblOff2"), 0, 2);
+    ql->addWidget(keepPlace(label(c.lblOff2, "lblOff2")), 0, 2);
     ql->setColumnStretch(3, 1);
     scalers->addWidget(post);
     scalers->addStretch();
@@ -153,8 +162,7 @@ void MainWindow::build() {
          {std::tuple{&c.chkTMR0, &c.lblNoteTMR0, "chkTMR0", "lblNoteTMR0"},
           std::tuple{&c.chkPR2, &c.lblNotePR2, "chkPR2", "lblNotePR2"}}) {
       adjust->addWidget(checkBox(*box, boxName), 0, Qt::AlignTop);
-      auto* n = static_cast<QLabel*>(label(*note, noteName));
-      n->setWordWrap(true);
+      auto* n = static_cast<QLabel*>(label(*note, noteName, LabelKind::Wrapped));
       QFont f = n->font();
       f.setPointSizeF(f.pointSizeF() * 0.85);
       n->setFont(f);
@@ -213,7 +221,7 @@ void MainWindow::build() {
                      "LabelHz2"}}) {
       grid->addWidget(label(*caption, captionName), r, 0);
       grid->addWidget(resultValue(label(*value, valueName), 10), r, 1);
-      grid->addWidget(label(*unit, unitName, true), r, 2);
+      grid->addWidget(label(*unit, unitName, LabelKind::Clickable), r, 2);
       ++r;
     }
     grid->setColumnStretch(1, 1);
@@ -234,7 +242,7 @@ void MainWindow::build() {
       bl->addWidget(resultValue(label(c.lblToInterrupt, "lblToInterrupt"), 10), 1);
       l->addWidget(box);
     }
-    auto* adjusted = static_cast<QLabel*>(label(c.lblAdjust, "lblAdjust"));
+    auto* adjusted = static_cast<QLabel*>(keepPlace(label(c.lblAdjust, "lblAdjust")));
     adjusted->setAlignment(Qt::AlignCenter);
     adjusted->setStyleSheet("color: #b00000; font-weight: bold;");
     l->addWidget(adjusted);
@@ -307,14 +315,9 @@ void MainWindow::build() {
     });
     keep("Ts1", tabBar_);
     tabs->addWidget(tabBar_);
-    auto* stack = new QGridLayout;
-    stack->setContentsMargins(0, 0, 0, 0);
-    for (int i = 0; i < 4; ++i) {
-      QWidget* box = listingBox(c.txtTimer[static_cast<std::size_t>(i)], "txtTimer(" + std::to_string(i) + ")");
-      box->setMinimumHeight(150);
-      stack->addWidget(box, 0, 0);
-    }
-    tabs->addLayout(stack, 1);
+    QWidget* box = listingBox(c.txtTimer, "txtTimer");
+    box->setMinimumHeight(150);
+    tabs->addWidget(box, 1);
     listings->addLayout(tabs, 1);
     page->addLayout(listings, 1);
   }
