@@ -55,21 +55,45 @@ protected:
   }
 };
 
-// A word-wrapped note of a fixed number of lines. A label whose height
-// depends on its width makes every layout pass lay its text out again for
-// each width tried; the notes fit their lines at any width the window gets.
-class NoteLabel : public QLabel {
+// A word-wrapped label that remembers its size hints: a layout pass asks for
+// them many times over, and QLabel lays the whole text out anew each time.
+class WrappedLabel : public QLabel {
 public:
-  explicit NoteLabel(int lines) : lines_(lines) {
-    setWordWrap(true);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  using QLabel::QLabel;
+  int heightForWidth(int width) const override {
+    refreshCache();
+    if (width != width_) {
+      width_ = width;
+      height_ = QLabel::heightForWidth(width);
+    }
+    return height_;
   }
-  bool hasHeightForWidth() const override { return false; }
-  QSize sizeHint() const override { return {200, lines_ * fontMetrics().lineSpacing() + 4}; }
-  QSize minimumSizeHint() const override { return sizeHint(); }
+  QSize sizeHint() const override {
+    refreshCache();
+    if (!hint_.isValid()) hint_ = QLabel::sizeHint();
+    return hint_;
+  }
+  QSize minimumSizeHint() const override {
+    refreshCache();
+    if (!minimumHint_.isValid()) minimumHint_ = QLabel::minimumSizeHint();
+    return minimumHint_;
+  }
 
 private:
-  int lines_;
+  void refreshCache() const {
+    if (text() == text_ && font() == font_) return;
+    text_ = text();
+    font_ = font();
+    width_ = -1;
+    hint_ = minimumHint_ = QSize();
+  }
+
+  mutable int width_ = -1;
+  mutable int height_ = 0;
+  mutable QSize hint_;
+  mutable QSize minimumHint_;
+  mutable QString text_;
+  mutable QFont font_;
 };
 
 // Runs a function when the watched widget receives the focus.
@@ -267,8 +291,9 @@ QWidget* MainWindow::listingBox(std::array<TextBox, 4>& boxes, const std::string
 
 QWidget* MainWindow::label(Label& label, const std::string& name, LabelKind kind) {
   QLabel* l = nullptr;
-  if (kind == LabelKind::Note) {
-    l = new NoteLabel(2);
+  if (kind == LabelKind::Wrapped) {
+    l = new WrappedLabel;
+    l->setWordWrap(true);
   } else if (kind == LabelKind::Clickable) {
     auto* c = new ClickLabel;
     c->onClick = [this, &label] { act([&label] { label.click(); }); };

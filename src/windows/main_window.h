@@ -52,7 +52,7 @@ private:
   // Widgets bound to the model's controls; each adds its refresher.
   QWidget* textBox(TextBox& box, const std::string& name, bool output = false);
   QWidget* listingBox(std::array<TextBox, 4>& boxes, const std::string& name);
-  enum class LabelKind { Plain, Clickable, Note };
+  enum class LabelKind { Plain, Clickable, Wrapped };
   QWidget* label(Label& label, const std::string& name, LabelKind kind = LabelKind::Plain);
   QWidget* button(Button& button, const std::string& name, bool unit = false);
   QWidget* checkBox(CheckBox& box, const std::string& name);

@@ -162,7 +162,7 @@ void MainWindow::build() {
          {std::tuple{&c.chkTMR0, &c.lblNoteTMR0, "chkTMR0", "lblNoteTMR0"},
           std::tuple{&c.chkPR2, &c.lblNotePR2, "chkPR2", "lblNotePR2"}}) {
       adjust->addWidget(checkBox(*box, boxName), 0, Qt::AlignTop);
-      auto* n = static_cast<QLabel*>(label(*note, noteName, LabelKind::Note));
+      auto* n = static_cast<QLabel*>(label(*note, noteName, LabelKind::Wrapped));
       QFont f = n->font();
       f.setPointSizeF(f.pointSizeF() * 0.85);
       n->setFont(f);
