@@ -5,7 +5,13 @@
 namespace tickwell {
 
 QIcon tickwellIcon() {
-  static const QIcon icon(QStringLiteral(":/icons/tickwell.svg"));
+  static const QIcon icon = [] {
+    QIcon i;
+    // With its size given, a rendition is decoded only when it is used.
+    for (int size : {16, 32, 48, 64})
+      i.addFile(QStringLiteral(":/app-icon/%1.png").arg(size), QSize(size, size));
+    return i;
+  }();
   return icon;
 }
 
