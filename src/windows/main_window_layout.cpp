@@ -268,23 +268,26 @@ void MainWindow::build() {
     QGroupBox* limits = frame(c.FrMinMax, "FrMinMax");
     auto* lg = tight(new QGridLayout(limits));
     lg->setVerticalSpacing(1);
-    int col = 0;
-    for (auto [l1, n1, v, nv, u, nu] :
-         {std::tuple{&c.lblMin1, "lblMin1", &c.lblMin, "lblMin", &c.lblMinTxt, "lblMinTxt"},
-          std::tuple{&c.lblMax1, "lblMax1", &c.lblMax, "lblMax", &c.lblMaxTxt, "lblMaxTxt"}}) {
-      lg->addWidget(label(*l1, n1), 0, col);
-      lg->addWidget(resultValue(label(*v, nv), 9), 0, col + 1);
-      lg->addWidget(label(*u, nu), 0, col + 2);
-      col += 3;
-    }
-    col = 0;
-    for (auto [l1, n1, v, nv, u, nu] :
-         {std::tuple{&c.lblMin2, "lblMin2", &c.lblMinFreq, "lblMinFreq", &c.lblMinTxtFreq, "lblMinTxtFreq"},
-          std::tuple{&c.lblMax2, "lblMax2", &c.lblMaxFreq, "lblMaxFreq", &c.lblMaxTxtFreq, "lblMaxTxtFreq"}}) {
-      lg->addWidget(label(*l1, n1), 1, col);
-      lg->addWidget(resultValue(label(*v, nv), 9), 1, col + 1);
-      lg->addWidget(label(*u, nu), 1, col + 2);
-      col += 3;
+    // Periods on the first row, frequencies on the second; minimum, then maximum.
+    struct Limit {
+      Label* caption;
+      const char* captionName;
+      Label* value;
+      const char* valueName;
+      Label* unit;
+      const char* unitName;
+      int row;
+      int column;
+    };
+    for (const Limit& limit : {
+             Limit{&c.lblMin1, "lblMin1", &c.lblMin, "lblMin", &c.lblMinTxt, "lblMinTxt", 0, 0},
+             Limit{&c.lblMax1, "lblMax1", &c.lblMax, "lblMax", &c.lblMaxTxt, "lblMaxTxt", 0, 3},
+             Limit{&c.lblMin2, "lblMin2", &c.lblMinFreq, "lblMinFreq", &c.lblMinTxtFreq, "lblMinTxtFreq", 1, 0},
+             Limit{&c.lblMax2, "lblMax2", &c.lblMaxFreq, "lblMaxFreq", &c.lblMaxTxtFreq, "lblMaxTxtFreq", 1, 3},
+         }) {
+      lg->addWidget(label(*limit.caption, limit.captionName), limit.row, limit.column);
+      lg->addWidget(resultValue(label(*limit.value, limit.valueName), 9), limit.row, limit.column + 1);
+      lg->addWidget(label(*limit.unit, limit.unitName), limit.row, limit.column + 2);
     }
     searchRow->addWidget(limits, 2);
     page->addLayout(searchRow);
