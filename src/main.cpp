@@ -8,6 +8,7 @@
 #include "icons.h"
 #include "main_window.h"
 #include "qt_platform.h"
+#include "version.h"
 
 int main(int argc, char** argv) {
   const auto set = [](const char* name) {
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
   QApplication::setApplicationName(QStringLiteral("Tickwell"));
-  QApplication::setApplicationVersion(QStringLiteral("0.9.5"));
+  QApplication::setApplicationVersion(QString::fromLatin1(tickwell::kVersionText));
   QGuiApplication::setDesktopFileName(QStringLiteral("example.tickwell.Tickwell"));
   QApplication::setWindowIcon(tickwell::tickwellIcon());
 

@@ -7,18 +7,24 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <variant>
+
+#include "timer/timer_spec.h"
 
 namespace tickwell {
 
-// One kept input of a timer: a number (list index, width, check state, preload)
-// or a text (timeout and overhead texts).
-using SavedValue = std::variant<std::int32_t, std::string>;
+// The inputs a timer keeps while another timer is shown. Fields a timer does
+// not have (the width of Timer1, the postscaler of Timer0 ...) stay unused.
+struct SavedTimerInputs {
+  Width width = Width::Bits8;  // Timer0, the one timer with a choice of width
+  int prescalerIndex = 0;
+  int postscalerIndex = 0;     // Timer2
+  std::string timeoutText = "0";
+  std::string overheadText = "0";
+  bool adjust = false;         // TMR0 Adjust on Timer0, PR2 Adjust on Timer2
+  int preload = 0;
 
-// Text of a kept value as a text box would show it (integer 0 -> "0").
-std::string savedText(const SavedValue& v);
-// Number of a kept value (a text reads as its leading value).
-std::int32_t savedInt(const SavedValue& v);
+  bool operator==(const SavedTimerInputs&) const = default;
+};
 
 struct AppRecord {
   // Product texts.
@@ -39,25 +45,21 @@ struct AppRecord {
   std::string HexPrefix;
   std::string StmtEnd;
 
-  // Timer selection.
+  // Timer selection. TimerNoInt follows TimerNo last, so that while a timer
+  // is being selected it still names the one selected before.
   std::int32_t TimerNo = 0;
   std::int16_t TimerNoInt = 0;
-  std::int16_t TimerMode = 0;
+  std::int16_t TimerMode = 0;  // 0 = 8-bit, 1 = 16-bit
 
-  // Kept inputs of each timer while another is shown (1-based in the element
-  // tables; index 0 here is element 1).
-  std::array<SavedValue, 6> SavedTmr0{};
-  std::array<SavedValue, 4> SavedTmr1{};
-  std::array<SavedValue, 6> SavedTmr2{};
-  std::array<SavedValue, 6> SavedTmr3{};
+  // Kept inputs of Timer0..Timer3 while another is shown.
+  std::array<SavedTimerInputs, kTimerCount> SavedTmr{};
 
   // Values derived by the last recalculation. Periods in ns, TickTime in µs,
   // frequencies in Hz.
   double OscFreq = 0;
   double PreScale = 0;
-  double PostScale = 0;
-  bool PostScaleSet = false;  // PostScale counts as 1 until first given a value
-  double PreOff = 0;
+  double PostScale = 1;  // 1 until a postscaler is read
+  bool PreOff = false;   // the prescaler is off (1:1)
   double TickFreq = 0;
   double TickTime = 0;
   double ClockFreq = 0;
@@ -66,7 +68,7 @@ struct AppRecord {
   double MaxPeriodPre1 = 0;
   double MinFreq = 0;
   double MaxFreq = 0;
-  double TmrCount = 0;
+  double TmrCount = 0;  // the count register's term of the last count
 };
 
 }  // namespace tickwell

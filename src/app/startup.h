@@ -10,7 +10,8 @@ inline constexpr const char* kHomePage = "http://www.tickwell.example";
 inline constexpr const char* kAuthorMail = "mailto:developers@tickwell.example";
 inline constexpr const char* kLegalNotice = "(c) 2026 The Tickwell developers";
 
-// Steps 1 to 7 of Main: the start values of the record.
+// The start values of the record: product texts, unit factors, the listing
+// syntax of the first language, the line end.
 void initAppRecord(AppRecord& app);
 
 // True when the screen is at least 1024 x 768. Otherwise shows the critical

@@ -7,13 +7,17 @@
 #include <type_traits>
 
 #include "app/number_text.h"
+#include "app/result_texts.h"
 #include "app/units.h"
+#include "calculator/constants.h"
 
 namespace tickwell {
 
 namespace {
 
 const char* const kUnitTooltip = "Click here for change measure unit";
+
+std::string text(std::string_view s) { return std::string(s); }
 
 void setupLabel(Label& label, const std::string& caption, bool visible = true) {
   label.setCaption(caption);
@@ -48,7 +52,7 @@ void Calculator::buildControls() {
   chkPR2.caption = "PR2 Adjust";
   chkUseScaler.caption = "USE ACTUAL SCALER VALUES FOR SEARCH";
 
-  txtFreq.setText("4");
+  txtFreq.setText(kDefaultOscText);
   txtFreq.maxLength = 8;
   txtFreq.tooltip = "Only numbers from 0 to 48000000";
   txtPreBits.setText("000");
@@ -62,15 +66,13 @@ void Calculator::buildControls() {
   txtSearchFreq.setText("0");
   txtSearchFreq.tooltip = "Only valid numbers";
 
-  setupLabel(LabelCycle, "ns");
-  setupLabel(LabelHz, "Hz");
-  setupLabel(LabelHz2, "MHz");
-  setupLabel(lblInputOSC, "MHz");
+  setupLabel(LabelCycle, text(caption(cycleUnit_)));
+  setupLabel(LabelHz, text(caption(tickFrequencyUnit_)));
+  setupLabel(LabelHz2, text(caption(clockFrequencyUnit_)));
+  setupLabel(lblInputOSC, text(caption(inputUnit_)));
   for (Label* l : {&LabelCycle, &LabelHz, &LabelHz2}) l->tooltip = kUnitTooltip;
-  btnInterrupt.caption = "ns";
-  btnHertz.caption = "Hz";
-  btnSearchInt.caption = "ns";
-  btnSearchHertz.caption = "Hz";
+  btnInterrupt.caption = btnSearchInt.caption = text(caption(periodUnit_));
+  btnHertz.caption = btnSearchHertz.caption = text(caption(frequencyUnit_));
   for (Button* b : {&btnInterrupt, &btnHertz, &btnSearchInt, &btnSearchHertz}) b->tooltip = kUnitTooltip;
 
   setupLabel(lblTicks2Int, "Cycles to interrupt:");
@@ -79,10 +81,10 @@ void Calculator::buildControls() {
   setupLabel(lblMax1, "max.");
   setupLabel(lblMin2, "min.");
   setupLabel(lblMax2, "max.");
-  setupLabel(lblMinTxt, "ns");
-  setupLabel(lblMaxTxt, "ns");
-  setupLabel(lblMinTxtFreq, "Hz");
-  setupLabel(lblMaxTxtFreq, "Hz");
+  setupLabel(lblMinTxt, text(caption(periodUnit_)));
+  setupLabel(lblMaxTxt, text(caption(periodUnit_)));
+  setupLabel(lblMinTxtFreq, text(caption(frequencyUnit_)));
+  setupLabel(lblMaxTxtFreq, text(caption(frequencyUnit_)));
   setupLabel(lblNoteTMR0,
              "NOTE: Due the two cycle loss when TMR0 register is written, you can adjust here the register value i.e. "
              "when used as period time counter.");
@@ -93,7 +95,7 @@ void Calculator::buildControls() {
   setupLabel(lblOff1, "OFF");
   setupLabel(lblOff2, "OFF");
   setupLabel(lblOr, "<<-   OR   ->>");
-  setupLabel(lblISRMax, "max.32767");
+  setupLabel(lblISRMax, "max." + std::to_string(kMaxOverhead));
   setupLabel(lblCycleTxt, "Instruction Cycle");
   setupLabel(lblFreqTxt, "Clock Frequency For TIMER");
   setupLabel(lblClockFreqTxt, "Clock Frequency");
@@ -127,9 +129,9 @@ void Calculator::buildControls() {
   for (const char* language : kListingLanguages) cbComment.add(language);
   cbComment.setIndex(0);
 
-  sl1.setMax(255);
-  sl1.tick = 10;
-  slTimeout.setMax(15);
+  sl1.setMax(maxPreload(Width::Bits8));
+  sl1.tick = kPreloadTick8Bit;
+  slTimeout.setMax(kMaxTimeout);
 
   Ts1.tabs = {"TIMER0", "TIMER1", "TIMER2", "TIMER3"};
 
@@ -254,6 +256,24 @@ void Calculator::registerControls() {
   for (OptionGroup* g : {&opTmr, &opMode, &opFreq, &family}) g->depth = &depth;
 }
 
+const std::string& Calculator::nameOf(const ControlPtr& control) const {
+  static const std::string none;
+  for (const auto& nc : controls_) {
+    const bool same = std::visit(
+        [&](const auto& mine) {
+          using T = std::decay_t<decltype(mine)>;
+          const auto* other = std::get_if<T>(&control);
+          if constexpr (std::is_same_v<T, OptionRef>)
+            return other && other->group == mine.group && other->index == mine.index;
+          else
+            return other && *other == mine;
+        },
+        nc.control);
+    if (same) return nc.name;
+  }
+  return none;
+}
+
 void Calculator::wireHandlers() {
   opTmr.onClick = [this](int i) { opTmr_Click(i); };
   opMode.onClick = [this](int i) { opMode_Click(i); };
@@ -325,8 +345,8 @@ void Calculator::Form_Load() {
 }
 
 void Calculator::ResetDefaults() {
-  LabelHz2.setCaption("MHz");
-  opFreq.select(5);
+  setUnit(LabelHz2, clockFrequencyUnit_, FrequencyUnit::Megahertz);
+  opFreq.select(kDefaultOscPreset);
   chkFosc.setValue(1);
   opTmr.select(0);
   family.select(0);
@@ -334,50 +354,89 @@ void Calculator::ResetDefaults() {
   ClearSavedSettings();
 }
 
-void Calculator::ClearSavedSettings() {
-  for (auto& v : app_.SavedTmr0) v = 0;
-  for (auto& v : app_.SavedTmr2) v = 0;
-  for (auto& v : app_.SavedTmr1) v = 0;
-  // Elements 5 and 6 of the Timer3 record are never used.
-  for (std::size_t i = 0; i < 4; ++i) app_.SavedTmr3[i] = 0;
+void Calculator::ClearSavedSettings() { app_.SavedTmr = {}; }
+
+template <class Unit>
+void Calculator::setUnit(Label& label, Unit& state, Unit unit) {
+  state = unit;
+  label.setCaption(text(caption(unit)));
+}
+template void Calculator::setUnit(Label&, TimeUnit&, TimeUnit);
+template void Calculator::setUnit(Label&, FrequencyUnit&, FrequencyUnit);
+
+const TimerSpec& Calculator::selectedSpec() const {
+  return timerSpec(app_.TimerNo >= 0 && app_.TimerNo < kTimerCount ? app_.TimerNo : 0);
+}
+
+TimerSettings Calculator::settings() const {
+  TimerSettings s;
+  s.family = family.selected() == 1 ? Family::PIC18 : Family::PIC16;
+  s.timer = selectedSpec().number;
+  s.width = app_.TimerMode == 1 ? Width::Bits16 : Width::Bits8;
+  s.oscHz = app_.OscFreq;
+  s.fosc4 = chkFosc.value() == 1;
+  s.prescale = app_.PreScale;
+  s.postscale = app_.PostScale;
+  s.preload = sl1.value();
+  s.tmr0Adjust = chkTMR0.value() == 1;
+  s.pr2Adjust = chkPR2.value() == 1;
+  s.timeout = leadingValue(txtTimeout.text());
+  s.overhead = leadingValue(txtOverhead.text());
+  return s;
+}
+
+void Calculator::storeLimits(const SearchLimits& limits) {
+  app_.MinPeriod = limits.minPeriodNs;
+  app_.MinFreq = limits.minFreqHz;
+  app_.MaxPeriod = limits.maxPeriodNs;
+  app_.MaxPeriodPre1 = limits.maxPeriodPre1Ns;
+  app_.MaxFreq = limits.maxFreqHz;
 }
 
 // ---------------------------------------------------------- recalculation
 
 void Calculator::Recalculate() {
-  const bool timer2 = opTmr[2].value;
-  frPreload.caption = timer2 ? std::string("PR2") : "TMR" + std::to_string(app_.TimerNo) + " Preload";
+  const TimerSpec& spec = selectedSpec();
+  frPreload.caption = spec.countsToMatch() ? std::string("PR2") : "TMR" + std::to_string(app_.TimerNo) + " Preload";
   txtRegVal.setText(integerText(sl1.value()));
   txtTimeout.setText(integerText(slTimeout.value()));
   ReadScalers();
 
-  const double d = chkFosc.value() == 1 ? 4 : 1;
-  app_.TickFreq = app_.OscFreq / d / app_.PreScale / app_.PostScale;
-  app_.TickTime = 1000000 * (1 / app_.TickFreq);
-  app_.ClockFreq = app_.OscFreq / app_.PreScale / app_.PostScale;
-
-  if (LabelCycle.caption() == kMicroSeconds)
-    lblCycle.setCaption(formatMask(app_.TickTime, "##,##0.00"));
-  else if (LabelCycle.caption() == "ns")
-    lblCycle.setCaption(formatMask(app_.TickTime * 1000, "##,##0"));
+  TimerResult r = evaluate(settings());
+  app_.TickFreq = r.tickHz;
+  app_.TickTime = r.tickUs;
+  app_.ClockFreq = r.clockHz;
+  if (cycleUnit_ == TimeUnit::Microseconds)
+    lblCycle.setCaption(formatMask(app_.TickTime, kCycleMaskMicro));
+  else
+    lblCycle.setCaption(formatMask(app_.TickTime * 1000, kCycleMaskNano));
   ShowClockFreqs();
-
-  CalcMinLimits();
-  CalcMaxLimits();
+  storeLimits(r.limits);
   showLimits();
-  showInterrupt();
+
+  if (!spec.countsToMatch() && chkTMR0.value() == 1 && sl1.value() < timerSpec(0).writeLossCycles) {
+    // Below the lost cycles the TMR0 adjustment cannot apply: it switches
+    // itself off, which moves the preload back and recalculates; this run
+    // goes on with the moved preload.
+    chkTMR0.setValue(0);
+    lblAdjust.visible = false;
+    r = evaluate(settings());
+  }
+  showInterrupt(r);
   showPreloadViews();
 
   lblAdjust.visible = leadingValue(txtOverhead.text()) > 0 || slTimeout.value() > 0 || chkTMR0.value() == 1 ||
                       chkPR2.value() == 1;
 
+  // An adjustment box that could no longer add its cycles is disabled, unless
+  // it is checked (so that it can still be unchecked).
   const int p = sl1.value();
-  if (app_.TimerNo == 0 && p > 253) {
+  if (spec.writeLossCycles > 0 && p >= kTmr0AdjustCeiling) {
     if (chkTMR0.value() == 0) chkTMR0.enabled = false;
   } else {
     chkTMR0.enabled = true;
   }
-  if (app_.TimerNo == 2 && p > 254) {
+  if (spec.matchLossCycles > 0 && p >= kPr2AdjustCeiling) {
     if (chkPR2.value() == 0) chkPR2.enabled = false;
   } else {
     chkPR2.enabled = true;
@@ -386,67 +445,40 @@ void Calculator::Recalculate() {
 }
 
 void Calculator::ReadScalers() {
-  // "1:8" -> 8, "1:16" -> 16, "1:256" -> 256; other lengths give no ratio.
-  auto ratio = [](const std::string& entry) -> std::optional<double> {
-    if (entry.size() < 3 || entry.size() > 5) return std::nullopt;
-    return leadingValue(entry.substr(2));
-  };
-  app_.PreScale = ratio(cbPre.text()).value_or(1);
-  if (cbPost.enabled) {
-    if (auto r = ratio(cbPost.text())) {
-      app_.PostScale = *r;
-      app_.PostScaleSet = true;
-    }
-  } else {
+  const int pre = cbPre.index();
+  const auto& prescalers = selectedSpec().prescalers;
+  app_.PreScale = pre >= 0 && pre < static_cast<int>(prescalers.size()) ? prescalers[static_cast<std::size_t>(pre)].ratio : 1;
+  // A postscaler list without a selection keeps the ratio read before.
+  if (!cbPost.enabled)
     app_.PostScale = 1;
-    app_.PostScaleSet = true;
-  }
-  if (!app_.PostScaleSet) {
-    app_.PostScale = 1;
-    app_.PostScaleSet = true;
-  }
+  else if (cbPost.index() >= 0)
+    app_.PostScale = cbPost.index() + 1;
 }
 
 void Calculator::ShowClockFreqs() {
-  if (const double f = freqFactor(LabelHz.caption()); f > 0) lblFreq.setCaption(formatMask(app_.TickFreq / f, "##,##0"));
-  if (const double f = freqFactor(LabelHz2.caption()); f > 0)
-    lblClockFreq.setCaption(formatMask(app_.ClockFreq / f, "##,##0"));
+  lblFreq.setCaption(formatMask(app_.TickFreq / factor(tickFrequencyUnit_), kClockMask));
+  lblClockFreq.setCaption(formatMask(app_.ClockFreq / factor(clockFrequencyUnit_), kClockMask));
 }
 
-void Calculator::showInterrupt() {
-  const double t = leadingValue(txtTimeout.text());
-  const double o = leadingValue(txtOverhead.text());
-  const int p = sl1.value();
-  double c = 0;
-  if (opTmr[2].value) {
-    app_.TmrCount = p == 0 ? 1 : p;
-    if (chkPR2.value() == 1) app_.TmrCount = app_.TmrCount + 1;
-    c = app_.TmrCount + t + o;
-  } else {
-    const double n = std::pow(256.0, app_.TimerMode + 1);
-    if (chkTMR0.value() == 0) {
-      c = n - p + t + o;
-    } else {
-      if (p >= 2) {
-        app_.TmrCount = p - 2;
-      } else {
-        // The adjustment cannot apply below 2: it switches itself off, which
-        // moves the preload; the rest of this run uses the moved preload.
-        chkTMR0.setValue(0);
-        lblAdjust.visible = false;
-        app_.TmrCount = sl1.value();
-      }
-      c = n - app_.TmrCount + t + o;
-    }
-  }
-  lblInterrupt.setCaption(plainNumber(c * app_.TickTime * 1000 / app_.PeriodUnit));
-  lblHz.setCaption(plainNumber(app_.TickFreq / c / app_.FreqUnit));
-  if (opTmr[2].value) {
+void Calculator::showLimits() {
+  lblMin.setCaption(formatMask(app_.MinPeriod / app_.PeriodUnit, limitPeriodMask(periodUnit_)));
+  lblMax.setCaption(formatMask(app_.MaxPeriod / app_.PeriodUnit, limitPeriodMask(periodUnit_)));
+  const double f = factor(frequencyUnit_);
+  lblMinFreq.setCaption(formatMask(app_.MinFreq / f, limitFrequencyMask(frequencyUnit_)));
+  lblMaxFreq.setCaption(formatMask(app_.MaxFreq / f, limitFrequencyMask(frequencyUnit_)));
+}
+
+void Calculator::showInterrupt(const TimerResult& r) {
+  app_.TmrCount = r.countTerm;
+  // Plain numbers; the labels' Change handlers re-format them in their units.
+  lblInterrupt.setCaption(plainNumber(r.periodNs / app_.PeriodUnit));
+  lblHz.setCaption(plainNumber(r.frequencyHz / app_.FreqUnit));
+  if (selectedSpec().countsToMatch()) {
     lblTicks2Int.setCaption("Counts to TMR2 Reset:");
-    lblToInterrupt.setCaption(integerText(p));
+    lblToInterrupt.setCaption(integerText(sl1.value()));
   } else {
     lblTicks2Int.setCaption("Cycles to interrupt:");
-    lblToInterrupt.setCaption(plainNumber(std::pow(256.0, app_.TimerMode + 1) - sl1.value()));
+    lblToInterrupt.setCaption(plainNumber(r.registerCount));
   }
 }
 
@@ -491,7 +523,7 @@ ListingInput Calculator::listingInput() const {
   in.hexL = txtHexL.text();
   in.tmr0Adjust = chkTMR0.value() == 1;
   in.pr2Adjust = chkPR2.value() == 1;
-  in.preOff = static_cast<int>(app_.PreOff);
+  in.preOff = app_.PreOff ? 1 : 0;
   in.timerMode = app_.TimerMode;
   return in;
 }

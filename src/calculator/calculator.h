@@ -1,7 +1,9 @@
 // The calculator window's logic: its controls (named as on the window), their
 // handlers, the recalculation, the timer selection, the unit switches, the
-// window commands and the search. It talks to the desktop only through
-// Platform and keeps its derived values in the application record.
+// window commands and the search. It reads its controls into TimerSettings,
+// lets the timer model compute and formats what it gets back. It talks to the
+// desktop only through Platform and keeps its derived values in the
+// application record.
 #pragma once
 
 #include <array>
@@ -14,6 +16,8 @@
 #include "forms/controls.h"
 #include "forms/platform.h"
 #include "listing/listing.h"
+#include "timer/timer_model.h"
+#include "timer/units.h"
 
 namespace tickwell {
 
@@ -48,8 +52,9 @@ public:
 
   // Every control of the window by name, in a fixed order.
   const std::vector<NamedControl>& controls() const { return controls_; }
-  // Set when a confirmed Exit ended the program.
-  bool ended() const { return ended_; }
+  // The name of a control of this window ("cbPre", "opTmr(2)"); "" for a
+  // control that is not one of its own.
+  const std::string& nameOf(const ControlPtr& control) const;
   // Called when a confirmed Exit closes the window.
   std::function<void()> onExit;
   // Nesting depth of the handlers (for the reliability checks).
@@ -64,8 +69,6 @@ public:
   void Recalculate();
   void ReadScalers();
   void ShowClockFreqs();
-  void CalcMinLimits();
-  void CalcMaxLimits();
   void TextOutput();
   void SetListingSyntax();
 
@@ -124,6 +127,11 @@ public:
 
   // The values the listings read, as the controls show them.
   ListingInput listingInput() const;
+  // The configuration the controls hold, as the last recalculation read it.
+  TimerSettings settings() const;
+  // The display units of the results and the search.
+  TimeUnit periodUnit() const { return periodUnit_; }
+  FrequencyUnit frequencyUnit() const { return frequencyUnit_; }
 
   // --- the window's controls
   WindowCaption frmCalculator;
@@ -165,20 +173,36 @@ private:
   void buildControls();
   void registerControls();
   void wireHandlers();
-  // Interrupt count, period and frequency (step 9 of the recalculation).
-  void showInterrupt();
-  // The preload in binary, hexadecimal and decimal (step 10).
+  // The spec of the selected timer. Before the window's load has selected a
+  // timer, it calculates as Timer0.
+  const TimerSpec& selectedSpec() const;
+  void storeLimits(const SearchLimits& limits);
+  // Interrupt count, period and frequency.
+  void showInterrupt(const TimerResult& r);
+  // The preload in binary, hexadecimal and decimal.
   void showPreloadViews();
   void showLimits();
   void restoreTimerSettings(int timer);
   // The timeout text taken over by the slider even when the text is unchanged.
   void restoreTimeoutText(const std::string& text);
+  // A unit caption set from its unit (which runs the caption's Change handler).
+  template <class Unit>
+  void setUnit(Label& label, Unit& state, Unit unit);
   MsgAnswer message(const std::string& prompt, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok);
 
   AppRecord& app_;
   Platform& platform_;
   std::vector<NamedControl> controls_;
-  bool ended_ = false;
+
+  // Units of the captions: the tick (ns or µs), the timer clock, the clock,
+  // the typed oscillator frequency; the interrupt period and frequency, which
+  // the search entries share.
+  TimeUnit cycleUnit_ = TimeUnit::Nanoseconds;
+  FrequencyUnit tickFrequencyUnit_ = FrequencyUnit::Hertz;
+  FrequencyUnit clockFrequencyUnit_ = FrequencyUnit::Megahertz;
+  FrequencyUnit inputUnit_ = FrequencyUnit::Megahertz;
+  TimeUnit periodUnit_ = TimeUnit::Nanoseconds;
+  FrequencyUnit frequencyUnit_ = FrequencyUnit::Hertz;
 };
 
 }  // namespace tickwell

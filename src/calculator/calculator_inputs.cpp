@@ -7,6 +7,7 @@
 #include "app/number_text.h"
 #include "app/units.h"
 #include "calculator/calculator.h"
+#include "calculator/constants.h"
 
 namespace tickwell {
 
@@ -22,16 +23,16 @@ constexpr double kMaxOscFreq = 1e15;
 
 
 struct OscInput {
-  const char* unit;
+  FrequencyUnit unit;
   double oscFreq;  // Hz
 };
 
 // The magnitude rule: small numbers are MHz, middle ones kHz, large ones Hz.
 OscInput oscFromValue(double v) {
-  if (v <= 48) return {"MHz", v * 1000000};
-  if (v < 1000) return {"kHz", v / 1000 * 1000000};
-  if (v <= 480000000) return {"Hz", v / 1000000 * 1000000};
-  return {"MHz", v * 1000000};
+  if (v <= 48) return {FrequencyUnit::Megahertz, v * 1000000};
+  if (v < 1000) return {FrequencyUnit::Kilohertz, v / 1000 * 1000000};
+  if (v <= 480000000) return {FrequencyUnit::Hertz, v / 1000000 * 1000000};
+  return {FrequencyUnit::Megahertz, v * 1000000};
 }
 
 bool acceptableFrequency(const std::string& text) {
@@ -51,14 +52,14 @@ void Calculator::opFreq_Click(int index) {
   txtFreq_Change();
 }
 
-void Calculator::txtFreq_KeyPress() { opFreq.select(15); }
+void Calculator::txtFreq_KeyPress() { opFreq.select(kOtherOscPreset); }
 
 void Calculator::txtFreq_Change() {
   // Not a number, empty, zero, negative or out of range: back to 4 MHz. The
   // replacement runs this handler nested; this run then goes on with "4".
-  if (!acceptableFrequency(txtFreq.text())) txtFreq.setText("4");
+  if (!acceptableFrequency(txtFreq.text())) txtFreq.setText(kDefaultOscText);
   const OscInput in = oscFromValue(parseNumber(txtFreq.text()).value_or(4));
-  lblInputOSC.setCaption(in.unit);
+  setUnit(lblInputOSC, inputUnit_, in.unit);
   app_.OscFreq = in.oscFreq;
   Recalculate();
 }
@@ -67,20 +68,15 @@ void Calculator::chkFosc_Click() { Recalculate(); }
 
 void Calculator::cbPre_Click() {
   const int i = cbPre.index();
-  if (i == 0) {
-    lblOff1.visible = true;
-    app_.PreOff = 1;
-    lblWDT.visible = false;
-    cbPre.backColor = txtPreBits.backColor = BackColor::Window;
-  } else {
-    lblOff1.visible = false;
-    app_.PreOff = 0;
-    lblWDT.visible = family[0].value;
-    cbPre.backColor = txtPreBits.backColor = BackColor::Yellow;
-  }
-  txtPreBits.setText("000");
-  if (opTmr[0].value && i >= 1) txtPreBits.setText(binaryPadded(i - 1, 3));
-  if (opTmr[1].value || opTmr[2].value || opTmr[3].value) txtPreBits.setText(binaryPadded(i, 2));
+  // At 1:1 the prescaler is off (on PIC16 it then serves the watchdog).
+  const bool off = i == 0;
+  lblOff1.visible = off;
+  app_.PreOff = off;
+  lblWDT.visible = !off && family[0].value;
+  cbPre.backColor = txtPreBits.backColor = off ? BackColor::Window : BackColor::Yellow;
+  const auto& prescalers = selectedSpec().prescalers;
+  if (i >= 0 && i < static_cast<int>(prescalers.size()))
+    txtPreBits.setText(std::string(prescalers[static_cast<std::size_t>(i)].bits));
   Recalculate();
 }
 
@@ -89,17 +85,15 @@ void Calculator::cbPost_Click() {
   const bool off = i == 0;
   lblOff2.visible = off;
   cbPost.backColor = txtPostBits.backColor = off ? BackColor::Window : BackColor::Yellow;
-  txtPostBits.setText(binaryPadded(i, 4));
+  if (i >= 0 && i < kPostscalerCount) txtPostBits.setText(std::string(postscalerBits(i)));
   Recalculate();
 }
 
 void Calculator::txtRegVal_Change() {
   if (!isNumeric(txtRegVal.text())) txtRegVal.setText("0");
   const double v = parseNumber(txtRegVal.text()).value_or(0);
-  if (app_.TimerMode == 0 && v > 255)
-    txtRegVal.setText("255");
-  else if (app_.TimerMode == 1 && v > 65535)
-    txtRegVal.setText("65535");
+  const int max = maxPreload(app_.TimerMode == 1 ? Width::Bits16 : Width::Bits8);
+  if (v > max) txtRegVal.setText(integerText(max));
   sl1.setValue(wholeValue(parseNumber(txtRegVal.text()).value_or(0)));
   sl1.selStart = sl1.value();
   Recalculate();
@@ -133,21 +127,23 @@ void Calculator::cmdSl1Min_Click() {
 }
 
 void Calculator::chkTMR0_Click() {
-  // Step of the adjustment: two cycles, scaled by the prescaler.
-  app_.TmrCount = 2 * std::pow(2.0, cbPre.index());
+  // The step: the two lost cycles times 2^k for prescaler entry k (1:2^k in
+  // Timer0's list).
+  app_.TmrCount = timerSpec(0).writeLossCycles * std::pow(2.0, cbPre.index());
   const long long step = static_cast<long long>(app_.TmrCount);
   if (chkTMR0.value() == 0)
     sl1.setValue(sl1.value() - step);
-  else if (sl1.value() < 254)
+  else if (sl1.value() < kTmr0AdjustCeiling)
     sl1.setValue(sl1.value() + step);
   Recalculate();
 }
 
 void Calculator::chkPR2_Click() {
+  const int step = timerSpec(2).matchLossCycles;
   if (chkPR2.value() == 0)
-    sl1.setValue(sl1.value() - 1);
-  else if (sl1.value() < 255)
-    sl1.setValue(sl1.value() + 1);
+    sl1.setValue(sl1.value() - step);
+  else if (sl1.value() < kPr2AdjustCeiling)
+    sl1.setValue(sl1.value() + step);
   Recalculate();
 }
 
@@ -163,8 +159,8 @@ void Calculator::slTimeout_Scroll() { Recalculate(); }
 void Calculator::txtOverhead_Change() {
   if (!isNumeric(txtOverhead.text())) txtOverhead.setText("0");
   const double v = parseNumber(txtOverhead.text()).value_or(0);
-  if (v > 32767)
-    txtOverhead.setText("32767");
+  if (v > kMaxOverhead)
+    txtOverhead.setText(std::to_string(kMaxOverhead));
   else if (v < 0)
     txtOverhead.setText("0");
   Recalculate();

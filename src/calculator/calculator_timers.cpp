@@ -1,20 +1,18 @@
 // Timer selection: per-timer lists, widths and limits, and the inputs each
-// timer keeps while another is shown.
-#include <array>
+// timer keeps while another is shown. What differs between the timers comes
+// from their TimerSpec.
+#include <string>
 
 #include "app/number_text.h"
 #include "calculator/calculator.h"
+#include "calculator/constants.h"
 
 namespace tickwell {
 
 namespace {
 
-const std::array<std::vector<const char*>, 4> kPrescalers = {{
-    {"1:1", "1:2", "1:4", "1:8", "1:16", "1:32", "1:64", "1:128", "1:256"},
-    {"1:1", "1:2", "1:4", "1:8"},
-    {"1:1", "1:4", "1:16"},
-    {"1:1", "1:2", "1:4", "1:8"},
-}};
+bool hasTmr0Adjust(const TimerSpec& spec) { return spec.writeLossCycles > 0; }
+bool hasPr2Adjust(const TimerSpec& spec) { return spec.matchLossCycles > 0; }
 
 }  // namespace
 
@@ -24,90 +22,52 @@ void Calculator::opTmr_Click(int index) {
   SaveTimerSettings(app_.TimerNoInt);
   FillPrescalerList(index);
 
-  switch (index) {
-    case 0:
-      cbPost.enabled = false;
-      txtPostBits.enabled = false;
+  if (index >= 0 && index < kTimerCount) {
+    const TimerSpec& spec = timerSpec(index);
+    cbPost.enabled = txtPostBits.enabled = spec.hasPostscaler;
+    if (spec.hasPostscaler) cbPost.setIndex(0);
+    // A timer with an 8-bit mode starts in it before its inputs are reset.
+    if (spec.has8Bit) {
       opMode[0].enabled = true;
-      opMode[1].enabled = true;
+      opMode[1].enabled = spec.has16Bit;
       opMode.select(0);
-      chkPR2.visible = lblNotePR2.visible = lblAdjust.visible = false;
-      chkTMR0.visible = lblNoteTMR0.visible = true;
-      ResetTimerInputs();
-      break;
-    case 1:
-    case 3:
-      cbPost.enabled = false;
-      txtPostBits.enabled = false;
-      chkTMR0.visible = lblNoteTMR0.visible = chkPR2.visible = lblNotePR2.visible = lblAdjust.visible = false;
-      ResetTimerInputs();
+    }
+    chkTMR0.visible = lblNoteTMR0.visible = hasTmr0Adjust(spec);
+    chkPR2.visible = lblNotePR2.visible = hasPr2Adjust(spec);
+    lblAdjust.visible = false;
+    ResetTimerInputs();
+    // A 16-bit-only timer switches to 16-Bit after the reset, whose 8-Bit
+    // selected PIC16 on the way.
+    if (!spec.has8Bit) {
       opMode[0].enabled = false;
       opMode[1].enabled = true;
       opMode.select(1);
-      if (index == 3) family.select(1);
-      break;
-    case 2:
-      cbPost.enabled = true;
-      cbPost.setIndex(0);
-      txtPostBits.enabled = true;
-      opMode[0].enabled = true;
-      opMode.select(0);
-      opMode[1].enabled = false;
-      chkTMR0.visible = lblNoteTMR0.visible = false;
-      chkPR2.visible = lblNotePR2.visible = true;
-      lblAdjust.visible = false;
-      ResetTimerInputs();
-      break;
-    default:
-      break;
+    }
+    if (spec.onlyOn) family.select(*spec.onlyOn == Family::PIC16 ? 0 : 1);
+    restoreTimerSettings(index);
   }
-  if (index >= 0 && index <= 3) restoreTimerSettings(index);
 
-  for (int i = 0; i <= 3; ++i) opTmr[i].bold = false;
+  for (int i = 0; i < kTimerCount; ++i) opTmr[i].bold = false;
   if (index >= 0 && index < opTmr.size()) opTmr[index].bold = true;
   // Timer4 and Timer5 have no listing tab.
-  if (index >= 0 && index <= 3) Ts1.select(index + 1);
+  if (index >= 0 && index < kTimerCount) Ts1.select(index + 1);
   Recalculate();
   app_.TimerNoInt = static_cast<std::int16_t>(app_.TimerNo);
 }
 
 void Calculator::restoreTimerSettings(int timer) {
-  switch (timer) {
-    case 0: {
-      const auto& r = app_.SavedTmr0;
-      opMode.select(savedInt(r[0]));
-      cbPre.setIndex(savedInt(r[1]));
-      restoreTimeoutText(savedText(r[2]));
-      txtOverhead.setText(savedText(r[3]));
-      chkTMR0.setValue(savedInt(r[4]));
-      sl1.setValue(savedInt(r[5]));
-      break;
-    }
-    case 1:
-    case 3: {
-      const auto& r = timer == 1 ? app_.SavedTmr1 : std::array<SavedValue, 4>{app_.SavedTmr3[0], app_.SavedTmr3[1],
-                                                                               app_.SavedTmr3[2], app_.SavedTmr3[3]};
-      cbPre.setIndex(savedInt(r[0]));
-      restoreTimeoutText(savedText(r[1]));
-      txtOverhead.setText(savedText(r[2]));
-      sl1.setValue(savedInt(r[3]));
-      break;
-    }
-    case 2: {
-      const auto& r = app_.SavedTmr2;
-      cbPre.setIndex(savedInt(r[0]));
-      cbPost.setIndex(savedInt(r[1]));
-      restoreTimeoutText(savedText(r[2]));
-      txtOverhead.setText(savedText(r[3]));
-      // The check box is restored before the preload, which already holds the
-      // adjustment that the check box handler applies again on the way.
-      chkPR2.setValue(savedInt(r[4]));
-      sl1.setValue(savedInt(r[5]));
-      break;
-    }
-    default:
-      break;
-  }
+  const TimerSpec& spec = timerSpec(timer);
+  const SavedTimerInputs& saved = app_.SavedTmr[static_cast<std::size_t>(timer)];
+  if (spec.has8Bit && spec.has16Bit) opMode.select(static_cast<int>(saved.width));
+  cbPre.setIndex(saved.prescalerIndex);
+  if (spec.hasPostscaler) cbPost.setIndex(saved.postscalerIndex);
+  restoreTimeoutText(saved.timeoutText);
+  txtOverhead.setText(saved.overheadText);
+  // The check box is restored before the preload, which already holds the
+  // adjustment that the check box handler applies again on the way.
+  if (hasTmr0Adjust(spec)) chkTMR0.setValue(saved.adjust ? 1 : 0);
+  if (hasPr2Adjust(spec)) chkPR2.setValue(saved.adjust ? 1 : 0);
+  sl1.setValue(saved.preload);
 }
 
 void Calculator::restoreTimeoutText(const std::string& text) {
@@ -119,52 +79,36 @@ void Calculator::restoreTimeoutText(const std::string& text) {
 
 void Calculator::opMode_Click(int index) {
   opMode[0].bold = opMode[1].bold = false;
+  opMode[index].bold = true;
   app_.TimerMode = static_cast<std::int16_t>(index);
-  if (index == 0) {
-    opMode[0].bold = true;
-    sl1.setMax(255);
-    sl1.tick = 10;
-    family.select(0);
-    sl1.setValue(0);
-  } else {
-    opMode[1].bold = true;
-    sl1.setMax(65535);
-    sl1.tick = 1000;
-    // A 16-bit Timer0 exists on PIC18 only.
-    if (opTmr[0].value) family.select(1);
-    sl1.setValue(0);
-  }
+  const Width width = index == 0 ? Width::Bits8 : Width::Bits16;
+  sl1.setMax(maxPreload(width));
+  sl1.tick = width == Width::Bits8 ? kPreloadTick8Bit : kPreloadTick16Bit;
+  // The width decides the family where it exists on one family only: 8-Bit
+  // means PIC16, a 16-bit Timer0 means PIC18.
+  if (const auto f = width == Width::Bits8 ? selectedSpec().familyOf8Bit : selectedSpec().familyOf16Bit)
+    family.select(*f == Family::PIC16 ? 0 : 1);
+  sl1.setValue(0);
   sl1_Scroll();
 }
 
 void Calculator::FillPrescalerList(int timer) {
   cbPre.clear();
-  if (timer < 0 || timer > 3) return;
-  for (const char* entry : kPrescalers[static_cast<std::size_t>(timer)]) cbPre.add(entry);
+  if (timer < 0 || timer >= kTimerCount) return;
+  for (const Prescaler& p : timerSpec(timer).prescalers) cbPre.add("1:" + std::to_string(p.ratio));
 }
 
 void Calculator::SaveTimerSettings(int timer) {
-  switch (timer) {
-    case 0:
-      app_.SavedTmr0 = {app_.TimerMode, cbPre.index(), txtTimeout.text(), txtOverhead.text(), chkTMR0.value(),
-                        sl1.value()};
-      break;
-    case 1:
-      app_.SavedTmr1 = {cbPre.index(), txtTimeout.text(), txtOverhead.text(), sl1.value()};
-      break;
-    case 2:
-      app_.SavedTmr2 = {cbPre.index(), cbPost.index(), txtTimeout.text(), txtOverhead.text(), chkPR2.value(),
-                        sl1.value()};
-      break;
-    case 3:
-      app_.SavedTmr3[0] = cbPre.index();
-      app_.SavedTmr3[1] = txtTimeout.text();
-      app_.SavedTmr3[2] = txtOverhead.text();
-      app_.SavedTmr3[3] = sl1.value();
-      break;
-    default:
-      break;
-  }
+  if (timer < 0 || timer >= kTimerCount) return;
+  const TimerSpec& spec = timerSpec(timer);
+  SavedTimerInputs& saved = app_.SavedTmr[static_cast<std::size_t>(timer)];
+  saved.width = app_.TimerMode == 1 ? Width::Bits16 : Width::Bits8;
+  saved.prescalerIndex = cbPre.index();
+  saved.postscalerIndex = cbPost.index();
+  saved.timeoutText = txtTimeout.text();
+  saved.overheadText = txtOverhead.text();
+  saved.adjust = hasTmr0Adjust(spec) ? chkTMR0.value() == 1 : hasPr2Adjust(spec) && chkPR2.value() == 1;
+  saved.preload = sl1.value();
 }
 
 void Calculator::ResetTimerInputs() {

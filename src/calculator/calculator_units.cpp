@@ -1,6 +1,7 @@
 // Unit switches of the results, the re-formatting of the result labels and the
 // two window commands.
 #include "app/number_text.h"
+#include "app/result_texts.h"
 #include "app/units.h"
 #include "calculator/calculator.h"
 
@@ -8,97 +9,82 @@ namespace tickwell {
 
 namespace {
 
-// The frequency ring of the clock labels, which sets no display factor.
-std::string nextClockUnit(const std::string& caption) {
-  if (caption == "Hz") return "kHz";
-  if (caption == "kHz") return "MHz";
-  if (caption == "MHz") return "Hz";
-  return caption;
-}
-
-const char* periodMask(const std::string& unit) {
-  if (unit == "ns") return "#,###,###,###";
-  if (unit == kMicroSeconds) return "#,###,###,##0.00";
-  if (unit == "ms" || unit == "s") return "#,###,##0.00#####";
-  return nullptr;
+// A shown value converted to the next unit of its ring: each step up divides
+// it by 1000; the step from the largest unit back to the smallest multiplies it
+// by the largest unit's factor.
+template <class Unit>
+double toNextUnit(double shown, Unit from, Unit to) {
+  return factor(to) < factor(from) ? shown * (factor(from) / factor(to)) : shown / 1000;
 }
 
 }  // namespace
 
 void Calculator::LabelCycle_Click() {
-  if (LabelCycle.caption() == kMicroSeconds) {
-    lblCycle.setCaption(formatMask(app_.TickTime * 1000, "##,###"));
-    LabelCycle.setCaption("ns");
+  if (cycleUnit_ == TimeUnit::Microseconds) {
+    lblCycle.setCaption(formatMask(app_.TickTime * 1000, kCycleMaskNanoClicked));
+    setUnit(LabelCycle, cycleUnit_, TimeUnit::Nanoseconds);
   } else {
-    lblCycle.setCaption(formatMask(app_.TickTime, "##,##0.00"));
-    LabelCycle.setCaption(kMicroSeconds);
+    lblCycle.setCaption(formatMask(app_.TickTime, kCycleMaskMicro));
+    setUnit(LabelCycle, cycleUnit_, TimeUnit::Microseconds);
   }
 }
 
 void Calculator::LabelHz_Click() {
-  LabelHz.setCaption(nextClockUnit(LabelHz.caption()));
+  setUnit(LabelHz, tickFrequencyUnit_, next(tickFrequencyUnit_));
   ShowClockFreqs();
 }
 
 void Calculator::LabelHz2_Click() {
-  LabelHz2.setCaption(nextClockUnit(LabelHz2.caption()));
+  setUnit(LabelHz2, clockFrequencyUnit_, next(clockFrequencyUnit_));
   ShowClockFreqs();
 }
 
-void Calculator::lblInputOSC_Click() { lblInputOSC.setCaption(nextClockUnit(lblInputOSC.caption())); }
+void Calculator::lblInputOSC_Click() { setUnit(lblInputOSC, inputUnit_, next(inputUnit_)); }
 
 void Calculator::lblInputOSC_Change() {
-  LabelHz2.setCaption(lblInputOSC.caption());
+  setUnit(LabelHz2, clockFrequencyUnit_, inputUnit_);
   ShowClockFreqs();
 }
 
 void Calculator::lblClockFreq_Change() {
   // A clock that shows as 0 in its unit is shown in Hz instead.
-  if (readShown(lblClockFreq.caption()) == 0 || app_.OscFreq < 1) LabelHz2.setCaption("Hz");
+  if (readShown(lblClockFreq.caption()) == 0 || app_.OscFreq < 1)
+    setUnit(LabelHz2, clockFrequencyUnit_, FrequencyUnit::Hertz);
   ShowClockFreqs();
 }
 
 void Calculator::lblHz_Change() {
-  lblHz.setCaption(formatMask(readShown(lblHz.caption()), "##,###,##0.00###"));
+  lblHz.setCaption(formatMask(readShown(lblHz.caption()), kInterruptFrequencyMask));
 }
 
 void Calculator::lblInterrupt_Change() {
-  if (const char* mask = periodMask(btnInterrupt.caption))
-    lblInterrupt.setCaption(formatMask(readShown(lblInterrupt.caption()), mask));
+  lblInterrupt.setCaption(formatMask(readShown(lblInterrupt.caption()), interruptPeriodMask(periodUnit_)));
 }
 
 void Calculator::btnHertz_Click() {
-  btnHertz.caption = NextFreqUnit(app_, btnHertz.caption);
-  btnSearchHertz.caption = NextFreqUnit(app_, btnSearchHertz.caption);
+  // The result and the search entry share their unit and step together.
+  const FrequencyUnit from = frequencyUnit_;
+  frequencyUnit_ = NextFreqUnit(app_, frequencyUnit_);
+  btnHertz.caption = btnSearchHertz.caption = std::string(caption(frequencyUnit_));
   lblMinTxtFreq.setCaption(btnHertz.caption);
   lblMaxTxtFreq.setCaption(btnHertz.caption);
-  double factor = 0;
-  if (btnHertz.caption == "Hz")
-    factor = 1000000;
-  else if (btnHertz.caption == "kHz" || btnHertz.caption == "MHz")
-    factor = 1.0 / 1000;
-  if (factor != 0) {
-    const double shown = readShown(lblHz.caption());
-    const double wanted = readShown(txtSearchFreq.text());
-    lblHz.setCaption(plainNumber(factor == 1000000 ? shown * 1000000 : shown / 1000));
-    txtSearchFreq.setText(plainNumber(factor == 1000000 ? wanted * 1000000 : wanted / 1000));
-  }
+  const double shown = readShown(lblHz.caption());
+  const double wanted = readShown(txtSearchFreq.text());
+  lblHz.setCaption(plainNumber(toNextUnit(shown, from, frequencyUnit_)));
+  txtSearchFreq.setText(plainNumber(toNextUnit(wanted, from, frequencyUnit_)));
   Recalculate();
 }
 
 void Calculator::btnInterrupt_Click() {
-  btnInterrupt.caption = NextPeriodUnit(app_, btnInterrupt.caption);
-  btnSearchInt.caption = NextPeriodUnit(app_, btnSearchInt.caption);
+  const TimeUnit from = periodUnit_;
+  periodUnit_ = NextPeriodUnit(app_, periodUnit_);
+  btnInterrupt.caption = btnSearchInt.caption = std::string(caption(periodUnit_));
   lblMinTxt.setCaption(btnInterrupt.caption);
   lblMaxTxt.setCaption(btnInterrupt.caption);
-  const std::string& unit = btnInterrupt.caption;
-  const bool back = unit == "ns";
-  if (back || unit == kMicroSeconds || unit == "ms" || unit == "s") {
-    const double shown = readShown(lblInterrupt.caption());
-    const double wanted = readShown(txtSearchInt.text());
-    lblInterrupt.setCaption(plainNumber(back ? shown * 1000000000 : shown / 1000));
-    txtSearchInt.setText(plainNumber(back ? wanted * 1000000000 : wanted / 1000));
-  }
+  const double shown = readShown(lblInterrupt.caption());
+  const double wanted = readShown(txtSearchInt.text());
+  lblInterrupt.setCaption(plainNumber(toNextUnit(shown, from, periodUnit_)));
+  txtSearchInt.setText(plainNumber(toNextUnit(wanted, from, periodUnit_)));
   Recalculate();
 }
 
@@ -112,7 +98,6 @@ void Calculator::cmdResetData_Click() {
 void Calculator::cmdExit_Click() {
   if (message("Please confirm to exit this programm!   ", MsgIcon::Question, MsgButtons::OkCancel) != MsgAnswer::Ok)
     return;
-  ended_ = true;
   if (onExit) onExit();
 }
 

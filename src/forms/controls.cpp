@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "forms/utf8.h"
+
 namespace tickwell {
 
 void TextBox::setText(const std::string& text) {
@@ -10,11 +12,18 @@ void TextBox::setText(const std::string& text) {
   run(onChange);
 }
 
-int TextBox::length() const {
-  // UTF-8: count the bytes that start a code point.
-  return static_cast<int>(std::count_if(text_.begin(), text_.end(),
-                                        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+void TextBox::type(const std::string& text) {
+  if (!usable()) return;
+  const std::string kept(maxLength ? utf8::first(text, maxLength) : std::string_view(text));
+  run(onKeyPress);
+  setText(kept);
 }
+
+void TextBox::focus() const {
+  if (usable()) run(onGotFocus);
+}
+
+int TextBox::length() const { return static_cast<int>(utf8::length(text_)); }
 
 void TextBox::selectAll() {
   selStart = 0;
@@ -25,6 +34,18 @@ void Label::setCaption(const std::string& caption) {
   if (caption == caption_) return;
   caption_ = caption;
   run(onChange);
+}
+
+void Label::click() const {
+  if (usable()) run(onClick);
+}
+
+void Button::click() const {
+  if (usable()) run(onClick);
+}
+
+void CheckBox::click() {
+  if (usable()) setValue(value_ ? 0 : 1);
 }
 
 void CheckBox::setValue(int value) {
@@ -41,6 +62,10 @@ void OptionGroup::select(int index) {
   if (!onClick) return;
   HandlerRun guard(depth);
   onClick(index);
+}
+
+void OptionGroup::click(int index) {
+  if (index >= 0 && index < size() && options[static_cast<std::size_t>(index)].usable()) select(index);
 }
 
 int OptionGroup::selected() const {
@@ -66,7 +91,7 @@ void ComboBox::setIndex(int index) {
 }
 
 void ComboBox::pick(int index) {
-  if (index < -1 || index >= count()) return;
+  if (!usable() || index < 0 || index >= count()) return;
   index_ = index;
   run(onClick);
 }
@@ -87,8 +112,13 @@ void Slider::setMax(int max) {
 }
 
 void Slider::slide(long long value) {
+  if (!usable()) return;
   setValue(value);
   run(onScroll);
+}
+
+void TabStrip::click(int index) {
+  if (usable()) select(index);
 }
 
 void TabStrip::select(int index) {

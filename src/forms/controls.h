@@ -2,6 +2,11 @@
 // handlers. A setter that changes a value runs the control's handler (as a
 // user action would); a setter that assigns the value already held runs
 // nothing. Nested runs simply recurse. Nothing here knows a toolkit.
+//
+// The user's actions (type, click, pick, slide, focus) are methods of their
+// own: they do nothing on a control that is disabled or hidden, as a click on
+// a greyed-out or invisible control does nothing. Code sets values through the
+// setters, whatever the state.
 #pragma once
 
 #include <functional>
@@ -65,6 +70,12 @@ public:
   const std::string& text() const { return text_; }
   // Replaces the text; runs the Change handler when it differs.
   void setText(const std::string& text);
+  // The user types a text over the whole entry: the box keeps at most
+  // maxLength characters, its KeyPress handler runs, then the text replaces
+  // the old one.
+  void type(const std::string& text);
+  // The box receives the focus: its GotFocus handler.
+  void focus() const;
   // Selects the whole text.
   void selectAll();
   // Number of characters (code points) of the text.
@@ -82,7 +93,8 @@ public:
 
   const std::string& caption() const { return caption_; }
   void setCaption(const std::string& caption);
-  void click() const { run(onClick); }
+  // A user's click on a clickable label.
+  void click() const;
 
 private:
   std::string caption_;
@@ -92,7 +104,8 @@ class Button : public Control {
 public:
   std::string caption;
   std::function<void()> onClick;
-  void click() const { run(onClick); }
+  // A user's click.
+  void click() const;
 };
 
 class Frame : public Control {
@@ -109,7 +122,7 @@ public:
   // Sets 0 or 1; runs the Click handler when the state changes.
   void setValue(int value);
   // A user's click: toggles.
-  void click() { setValue(value_ ? 0 : 1); }
+  void click();
 
 private:
   int value_ = 0;
@@ -132,6 +145,8 @@ public:
   HandlerDepth* depth = nullptr;
 
   void select(int index);
+  // A user's click on option `index`: selects it when it is usable.
+  void click(int index);
   int selected() const;  // -1 when none
   OptionButton& operator[](int index) { return options.at(static_cast<std::size_t>(index)); }
   const OptionButton& operator[](int index) const { return options.at(static_cast<std::size_t>(index)); }
@@ -152,7 +167,8 @@ public:
   std::string text() const;
   // Selects an entry (-1: none); runs the Click handler when the index changes.
   void setIndex(int index);
-  // A user's pick: selects and always runs the Click handler.
+  // A user's pick: selects and always runs the Click handler, also when the
+  // entry was selected already. An index outside the list does nothing.
   void pick(int index);
   void clear();
   void add(const std::string& entry) { list_.push_back(entry); }
@@ -191,6 +207,8 @@ public:
   int index() const { return index_; }
   // Selects a tab; runs the Click handler when the tab changes.
   void select(int index);
+  // A user's click on a tab.
+  void click(int index);
 
 private:
   int index_ = 1;

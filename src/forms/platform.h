@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "version.h"
+
 namespace tickwell {
 
 enum class MsgIcon { Critical, Information, Question };
@@ -17,9 +19,9 @@ struct ScreenSize {
 };
 
 struct AppVersion {
-  int major = 0;
-  int minor = 9;
-  int revision = 5;
+  int major = kVersionMajor;
+  int minor = kVersionMinor;
+  int revision = kVersionPatch;
 };
 
 class Platform {

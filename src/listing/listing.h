@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "timer/timer_spec.h"
+
 namespace tickwell {
 
 // The five syntax strings of a listing language.
@@ -51,8 +53,6 @@ struct ListingInput {
   int preOff = 1;             // PreOff: 1 while the prescaler is 1:1
   int timerMode = 0;          // 0 = 8-bit, 1 = 16-bit
 };
-
-enum class Family { PIC16, PIC18 };
 
 inline constexpr const char* kNotAvailable = "NOT AVAILABLE";
 

@@ -215,22 +215,18 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 // ------------------------------------------------------------ bound widgets
 
-QWidget* MainWindow::textBox(TextBox& box, const std::string& name, bool output) {
+QWidget* MainWindow::textBox(TextBox& box, bool output) {
+  const std::string& name = calc_.nameOf(&box);
   auto* edit = new QLineEdit;
   edit->setToolTip(qs(box.tooltip));
   if (box.maxLength) edit->setMaxLength(static_cast<int>(box.maxLength));
   edit->setReadOnly(output);
   if (output) edit->setAlignment(Qt::AlignRight);
   QObject::connect(edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
-    act([&box, text] {
-      if (box.onKeyPress) box.onKeyPress();
-      box.setText(text.toStdString());
-    });
+    act([&box, text] { box.type(text.toStdString()); });
   });
   edit->installEventFilter(new FocusWatcher(edit, [this, &box, edit] {
-    act([&box] {
-      if (box.onGotFocus) box.onGotFocus();
-    });
+    act([&box] { box.focus(); });
     // After the click that gave the focus has placed the caret.
     QTimer::singleShot(0, edit, [edit, &box] {
       if (box.selLength > 0) edit->setSelection(box.selStart, box.selLength);
@@ -289,7 +285,8 @@ QWidget* MainWindow::listingBox(std::array<TextBox, 4>& boxes, const std::string
   return edit;
 }
 
-QWidget* MainWindow::label(Label& label, const std::string& name, LabelKind kind) {
+QWidget* MainWindow::label(Label& label, LabelKind kind) {
+  const std::string& name = calc_.nameOf(&label);
   QLabel* l = nullptr;
   if (kind == LabelKind::Wrapped) {
     l = new WrappedLabel;
@@ -318,7 +315,8 @@ QWidget* MainWindow::label(Label& label, const std::string& name, LabelKind kind
   return l;
 }
 
-QWidget* MainWindow::button(Button& button, const std::string& name, bool unit) {
+QWidget* MainWindow::button(Button& button, bool unit) {
+  const std::string& name = calc_.nameOf(&button);
   auto* b = new QPushButton(qs(button.caption));
   b->setToolTip(qs(button.tooltip));
   if (unit) {
@@ -339,7 +337,8 @@ QWidget* MainWindow::button(Button& button, const std::string& name, bool unit) 
   return b;
 }
 
-QWidget* MainWindow::checkBox(CheckBox& box, const std::string& name) {
+QWidget* MainWindow::checkBox(CheckBox& box) {
+  const std::string& name = calc_.nameOf(&box);
   auto* c = new QCheckBox(qs(box.caption));
   c->setToolTip(qs(box.tooltip));
   QObject::connect(c, &QCheckBox::clicked, this, [this, &box] { act([&box] { box.click(); }); });
@@ -352,12 +351,13 @@ QWidget* MainWindow::checkBox(CheckBox& box, const std::string& name) {
   return c;
 }
 
-QWidget* MainWindow::option(OptionGroup& group, int index, const std::string& name) {
+QWidget* MainWindow::option(OptionGroup& group, int index) {
+  const std::string& name = calc_.nameOf(OptionRef{&group, index});
   const OptionButton& o = group[index];
   auto* r = new QRadioButton(qs(o.caption));
   // The model decides which option is selected.
   r->setAutoExclusive(false);
-  QObject::connect(r, &QRadioButton::clicked, this, [this, &group, index] { act([&group, index] { group.select(index); }); });
+  QObject::connect(r, &QRadioButton::clicked, this, [this, &group, index] { act([&group, index] { group.click(index); }); });
   refreshers_.push_back([r, &group, index] {
     const OptionButton& opt = group[index];
     QSignalBlocker block(r);
@@ -369,7 +369,8 @@ QWidget* MainWindow::option(OptionGroup& group, int index, const std::string& na
   return r;
 }
 
-QWidget* MainWindow::comboBox(ComboBox& box, const std::string& name) {
+QWidget* MainWindow::comboBox(ComboBox& box) {
+  const std::string& name = calc_.nameOf(&box);
   auto* c = new QComboBox;
   c->setToolTip(qs(box.tooltip));
   c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -392,7 +393,8 @@ QWidget* MainWindow::comboBox(ComboBox& box, const std::string& name) {
   return c;
 }
 
-QWidget* MainWindow::slider(Slider& slider, const std::string& name) {
+QWidget* MainWindow::slider(Slider& slider) {
+  const std::string& name = calc_.nameOf(&slider);
   auto* s = new QSlider(Qt::Horizontal);
   s->setTickPosition(QSlider::TicksBelow);
   QObject::connect(s, &QSlider::valueChanged, this, [this, &slider](int value) {
@@ -411,7 +413,8 @@ QWidget* MainWindow::slider(Slider& slider, const std::string& name) {
   return s;
 }
 
-QGroupBox* MainWindow::frame(Frame& frame, const std::string& name) {
+QGroupBox* MainWindow::frame(Frame& frame) {
+  const std::string& name = calc_.nameOf(&frame);
   auto* g = new QGroupBox(qs(frame.caption));
   g->setToolTip(qs(frame.tooltip));
   refreshers_.push_back([g, &frame, last = frame.caption]() mutable {

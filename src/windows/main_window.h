@@ -49,17 +49,18 @@ private:
   void wireOtherWindows();
   void keep(const std::string& name, QWidget* w) { widgets_[name] = w; }
 
-  // Widgets bound to the model's controls; each adds its refresher.
-  QWidget* textBox(TextBox& box, const std::string& name, bool output = false);
+  // Widgets bound to the model's controls; each adds its refresher and is
+  // kept under the control's name in the model's control table.
+  QWidget* textBox(TextBox& box, bool output = false);
   QWidget* listingBox(std::array<TextBox, 4>& boxes, const std::string& name);
   enum class LabelKind { Plain, Clickable, Wrapped };
-  QWidget* label(Label& label, const std::string& name, LabelKind kind = LabelKind::Plain);
-  QWidget* button(Button& button, const std::string& name, bool unit = false);
-  QWidget* checkBox(CheckBox& box, const std::string& name);
-  QWidget* option(OptionGroup& group, int index, const std::string& name);
-  QWidget* comboBox(ComboBox& box, const std::string& name);
-  QWidget* slider(Slider& slider, const std::string& name);
-  QGroupBox* frame(Frame& frame, const std::string& name);
+  QWidget* label(Label& label, LabelKind kind = LabelKind::Plain);
+  QWidget* button(Button& button, bool unit = false);
+  QWidget* checkBox(CheckBox& box);
+  QWidget* option(OptionGroup& group, int index);
+  QWidget* comboBox(ComboBox& box);
+  QWidget* slider(Slider& slider);
+  QGroupBox* frame(Frame& frame);
 
   AppRecord& app_;
   Calculator& calc_;

@@ -78,22 +78,22 @@ void MainWindow::build() {
   auto* top = new QHBoxLayout;
   top->setSpacing(6);
   {
-    QGroupBox* g = frame(c.frTimers, "frTimers");
+    QGroupBox* g = frame(c.frTimers);
     auto* l = tight(new QHBoxLayout(g));
-    for (int i = 0; i < c.opTmr.size(); ++i) l->addWidget(option(c.opTmr, i, "opTmr(" + std::to_string(i) + ")"));
+    for (int i = 0; i < c.opTmr.size(); ++i) l->addWidget(option(c.opTmr, i));
     top->addWidget(g, 3);
   }
   {
-    QGroupBox* g = frame(c.frMode, "frMode");
+    QGroupBox* g = frame(c.frMode);
     auto* l = tight(new QHBoxLayout(g));
-    for (int i = 0; i < c.opMode.size(); ++i) l->addWidget(option(c.opMode, i, "opMode(" + std::to_string(i) + ")"));
+    for (int i = 0; i < c.opMode.size(); ++i) l->addWidget(option(c.opMode, i));
     top->addWidget(g, 2);
   }
   {
-    QGroupBox* g = frame(c.frFamily, "frFamily");
+    QGroupBox* g = frame(c.frFamily);
     auto* l = tight(new QHBoxLayout(g));
-    l->addWidget(option(c.family, 0, "opPIC16"));
-    l->addWidget(option(c.family, 1, "opPIC18"));
+    l->addWidget(option(c.family, 0));
+    l->addWidget(option(c.family, 1));
     top->addWidget(g, 3);
   }
   page->addLayout(top);
@@ -107,38 +107,38 @@ void MainWindow::build() {
   auto* clockAndScalers = new QHBoxLayout;
   clockAndScalers->setSpacing(6);
   {
-    QGroupBox* g = frame(c.frOsc, "frOsc");
+    QGroupBox* g = frame(c.frOsc);
     auto* grid = tight(new QGridLayout(g));
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(1);
     for (int i = 0; i < 15; ++i)
-      grid->addWidget(option(c.opFreq, i, "opFreq(" + std::to_string(i) + ")"), i % 4, i / 4);
+      grid->addWidget(option(c.opFreq, i), i % 4, i / 4);
     auto* other = new QHBoxLayout;
     other->setSpacing(4);
-    other->addWidget(option(c.opFreq, 15, "opFreq(15)"));
-    other->addWidget(fixedWidth(textBox(c.txtFreq, "txtFreq"), 80));
-    other->addWidget(label(c.lblInputOSC, "lblInputOSC", LabelKind::Clickable));
+    other->addWidget(option(c.opFreq, 15));
+    other->addWidget(fixedWidth(textBox(c.txtFreq), 80));
+    other->addWidget(label(c.lblInputOSC, LabelKind::Clickable));
     other->addStretch();
-    other->addWidget(checkBox(c.chkFosc, "chkFosc"));
+    other->addWidget(checkBox(c.chkFosc));
     grid->addLayout(other, 4, 0, 1, 4);
     clockAndScalers->addWidget(g);
   }
   {
     auto* scalers = new QVBoxLayout;
     scalers->setSpacing(4);
-    QGroupBox* pre = frame(c.frPrescaler, "frPrescaler");
+    QGroupBox* pre = frame(c.frPrescaler);
     auto* pl = tight(new QGridLayout(pre));
-    pl->addWidget(comboBox(c.cbPre, "cbPre"), 0, 0);
-    pl->addWidget(fixedWidth(textBox(c.txtPreBits, "txtPreBits", true), 44), 0, 1);
-    pl->addWidget(keepPlace(label(c.lblOff1, "lblOff1")), 0, 2);
-    pl->addWidget(keepPlace(label(c.lblWDT, "lblWDT")), 1, 0, 1, 3);
+    pl->addWidget(comboBox(c.cbPre), 0, 0);
+    pl->addWidget(fixedWidth(textBox(c.txtPreBits, true), 44), 0, 1);
+    pl->addWidget(keepPlace(label(c.lblOff1)), 0, 2);
+    pl->addWidget(keepPlace(label(c.lblWDT)), 1, 0, 1, 3);
     pl->setColumnStretch(3, 1);
     scalers->addWidget(pre);
-    QGroupBox* post = frame(c.frPostscaler, "frPostscaler");
+    QGroupBox* post = frame(c.frPostscaler);
     auto* ql = tight(new QGridLayout(post));
-    ql->addWidget(comboBox(c.cbPost, "cbPost"), 0, 0);
-    ql->addWidget(fixedWidth(textBox(c.txtPostBits, "txtPostBits", true), 44), 0, 1);
-    ql->addWidget(keepPlace(label(c.lblOff2, "lblOff2")), 0, 2);
+    ql->addWidget(comboBox(c.cbPost), 0, 0);
+    ql->addWidget(fixedWidth(textBox(c.txtPostBits, true), 44), 0, 1);
+    ql->addWidget(keepPlace(label(c.lblOff2)), 0, 2);
     ql->setColumnStretch(3, 1);
     scalers->addWidget(post);
     scalers->addStretch();
@@ -147,22 +147,20 @@ void MainWindow::build() {
   inputs->addLayout(clockAndScalers);
 
   {
-    QGroupBox* g = frame(c.frPreload, "frPreload");
+    QGroupBox* g = frame(c.frPreload);
     auto* grid = tight(new QGridLayout(g));
-    grid->addWidget(fixedWidth(button(c.cmdL, "cmdL"), 28), 0, 0);
-    grid->addWidget(slider(c.sl1, "sl1"), 0, 1);
-    grid->addWidget(fixedWidth(button(c.cmdR, "cmdR"), 28), 0, 2);
-    grid->addWidget(fixedWidth(textBox(c.txtRegVal, "txtRegVal"), 64), 0, 3);
-    grid->addWidget(button(c.cmdSl1Min, "cmdSl1Min"), 0, 4);
-    grid->addWidget(button(c.cmdSl1Max, "cmdSl1Max"), 0, 5);
+    grid->addWidget(fixedWidth(button(c.cmdL), 28), 0, 0);
+    grid->addWidget(slider(c.sl1), 0, 1);
+    grid->addWidget(fixedWidth(button(c.cmdR), 28), 0, 2);
+    grid->addWidget(fixedWidth(textBox(c.txtRegVal), 64), 0, 3);
+    grid->addWidget(button(c.cmdSl1Min), 0, 4);
+    grid->addWidget(button(c.cmdSl1Max), 0, 5);
     grid->setColumnStretch(1, 1);
     auto* adjust = new QHBoxLayout;
     adjust->setSpacing(6);
-    for (auto [box, note, boxName, noteName] :
-         {std::tuple{&c.chkTMR0, &c.lblNoteTMR0, "chkTMR0", "lblNoteTMR0"},
-          std::tuple{&c.chkPR2, &c.lblNotePR2, "chkPR2", "lblNotePR2"}}) {
-      adjust->addWidget(checkBox(*box, boxName), 0, Qt::AlignTop);
-      auto* n = static_cast<QLabel*>(label(*note, noteName, LabelKind::Wrapped));
+    for (auto [box, note] : {std::pair{&c.chkTMR0, &c.lblNoteTMR0}, std::pair{&c.chkPR2, &c.lblNotePR2}}) {
+      adjust->addWidget(checkBox(*box), 0, Qt::AlignTop);
+      auto* n = static_cast<QLabel*>(label(*note, LabelKind::Wrapped));
       QFont f = n->font();
       f.setPointSizeF(f.pointSizeF() * 0.85);
       n->setFont(f);
@@ -175,74 +173,71 @@ void MainWindow::build() {
   auto* corrections = new QHBoxLayout;
   corrections->setSpacing(6);
   {
-    QGroupBox* g = frame(c.frTimeout, "frTimeout");
+    QGroupBox* g = frame(c.frTimeout);
     auto* l = tight(new QHBoxLayout(g));
-    l->addWidget(slider(c.slTimeout, "slTimeout"), 1);
-    l->addWidget(fixedWidth(textBox(c.txtTimeout, "txtTimeout"), 44));
+    l->addWidget(slider(c.slTimeout), 1);
+    l->addWidget(fixedWidth(textBox(c.txtTimeout), 44));
     corrections->addWidget(g, 3);
   }
   {
-    QGroupBox* g = frame(c.frOverhead, "frOverhead");
+    QGroupBox* g = frame(c.frOverhead);
     auto* l = tight(new QHBoxLayout(g));
-    l->addWidget(fixedWidth(textBox(c.txtOverhead, "txtOverhead"), 64));
-    l->addWidget(label(c.lblISRMax, "lblISRMax"));
+    l->addWidget(fixedWidth(textBox(c.txtOverhead), 64));
+    l->addWidget(label(c.lblISRMax));
     l->addStretch();
     corrections->addWidget(g, 2);
   }
   {
-    QGroupBox* g = frame(c.frValues, "frValues");
+    QGroupBox* g = frame(c.frValues);
     auto* grid = tight(new QGridLayout(g));
     grid->setVerticalSpacing(1);
-    grid->addWidget(label(c.lblTmrH, "lblTmrH"), 0, 1, Qt::AlignHCenter);
-    grid->addWidget(label(c.lblTmrL, "lblTmrL"), 0, 2, Qt::AlignHCenter);
-    grid->addWidget(label(c.lblHexTxt, "lblHexTxt"), 1, 0);
-    grid->addWidget(fixedWidth(textBox(c.txtHexH, "txtHexH", true), 44), 1, 1);
-    grid->addWidget(fixedWidth(textBox(c.txtHexL, "txtHexL", true), 44), 1, 2);
-    grid->addWidget(label(c.lblDecTxt, "lblDecTxt"), 1, 3);
-    grid->addWidget(fixedWidth(textBox(c.txtDecH, "txtDecH", true), 44), 1, 4);
-    grid->addWidget(fixedWidth(textBox(c.txtDecL, "txtDecL", true), 44), 1, 5);
-    grid->addWidget(label(c.lblBinTxt, "lblBinTxt"), 2, 0);
-    grid->addWidget(textBox(c.txtBin, "txtBin", true), 2, 1, 1, 5);
+    grid->addWidget(label(c.lblTmrH), 0, 1, Qt::AlignHCenter);
+    grid->addWidget(label(c.lblTmrL), 0, 2, Qt::AlignHCenter);
+    grid->addWidget(label(c.lblHexTxt), 1, 0);
+    grid->addWidget(fixedWidth(textBox(c.txtHexH, true), 44), 1, 1);
+    grid->addWidget(fixedWidth(textBox(c.txtHexL, true), 44), 1, 2);
+    grid->addWidget(label(c.lblDecTxt), 1, 3);
+    grid->addWidget(fixedWidth(textBox(c.txtDecH, true), 44), 1, 4);
+    grid->addWidget(fixedWidth(textBox(c.txtDecL, true), 44), 1, 5);
+    grid->addWidget(label(c.lblBinTxt), 2, 0);
+    grid->addWidget(textBox(c.txtBin, true), 2, 1, 1, 5);
     corrections->addWidget(g, 4);
   }
   inputs->addLayout(corrections);
   middle->addLayout(inputs, 3);
 
   {
-    QGroupBox* g = frame(c.frResult, "frResult");
+    QGroupBox* g = frame(c.frResult);
     auto* l = tight(new QVBoxLayout(g));
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     int r = 0;
-    for (auto [caption, captionName, value, valueName, unit, unitName] :
-         {std::tuple{&c.lblCycleTxt, "lblCycleTxt", &c.lblCycle, "lblCycle", &c.LabelCycle, "LabelCycle"},
-          std::tuple{&c.lblFreqTxt, "lblFreqTxt", &c.lblFreq, "lblFreq", &c.LabelHz, "LabelHz"},
-          std::tuple{&c.lblClockFreqTxt, "lblClockFreqTxt", &c.lblClockFreq, "lblClockFreq", &c.LabelHz2,
-                     "LabelHz2"}}) {
-      grid->addWidget(label(*caption, captionName), r, 0);
-      grid->addWidget(resultValue(label(*value, valueName), 10), r, 1);
-      grid->addWidget(label(*unit, unitName, LabelKind::Clickable), r, 2);
+    for (auto [caption, value, unit] : {std::tuple{&c.lblCycleTxt, &c.lblCycle, &c.LabelCycle},
+                                        std::tuple{&c.lblFreqTxt, &c.lblFreq, &c.LabelHz},
+                                        std::tuple{&c.lblClockFreqTxt, &c.lblClockFreq, &c.LabelHz2}}) {
+      grid->addWidget(label(*caption), r, 0);
+      grid->addWidget(resultValue(label(*value), 10), r, 1);
+      grid->addWidget(label(*unit, LabelKind::Clickable), r, 2);
       ++r;
     }
     grid->setColumnStretch(1, 1);
     l->addLayout(grid);
-    for (auto [fr, frName, value, valueName, unit, unitName] :
-         {std::tuple{&c.frInterrupt, "frInterrupt", &c.lblInterrupt, "lblInterrupt", &c.btnInterrupt, "btnInterrupt"},
-          std::tuple{&c.frHertz, "frHertz", &c.lblHz, "lblHz", &c.btnHertz, "btnHertz"}}) {
-      QGroupBox* box = frame(*fr, frName);
+    for (auto [fr, value, unit] : {std::tuple{&c.frInterrupt, &c.lblInterrupt, &c.btnInterrupt},
+                                   std::tuple{&c.frHertz, &c.lblHz, &c.btnHertz}}) {
+      QGroupBox* box = frame(*fr);
       auto* bl = tight(new QHBoxLayout(box), 4);
-      bl->addWidget(resultValue(label(*value, valueName), 14), 1);
-      bl->addWidget(button(*unit, unitName, true));
+      bl->addWidget(resultValue(label(*value), 14), 1);
+      bl->addWidget(button(*unit, true));
       l->addWidget(box);
     }
     {
-      QGroupBox* box = frame(c.frTmrPreload, "frTmrPreload");
+      QGroupBox* box = frame(c.frTmrPreload);
       auto* bl = tight(new QHBoxLayout(box), 4);
-      bl->addWidget(label(c.lblTicks2Int, "lblTicks2Int"));
-      bl->addWidget(resultValue(label(c.lblToInterrupt, "lblToInterrupt"), 10), 1);
+      bl->addWidget(label(c.lblTicks2Int));
+      bl->addWidget(resultValue(label(c.lblToInterrupt), 10), 1);
       l->addWidget(box);
     }
-    auto* adjusted = static_cast<QLabel*>(keepPlace(label(c.lblAdjust, "lblAdjust")));
+    auto* adjusted = static_cast<QLabel*>(keepPlace(label(c.lblAdjust)));
     adjusted->setAlignment(Qt::AlignCenter);
     adjusted->setStyleSheet("color: #b00000; font-weight: bold;");
     l->addWidget(adjusted);
@@ -255,39 +250,36 @@ void MainWindow::build() {
   {
     auto* searchRow = new QHBoxLayout;
     searchRow->setSpacing(6);
-    QGroupBox* g = frame(c.frSearch, "frSearch");
+    QGroupBox* g = frame(c.frSearch);
     auto* grid = tight(new QGridLayout(g));
-    grid->addLayout(row({fixedWidth(textBox(c.txtSearchInt, "txtSearchInt"), 100), button(c.btnSearchInt, "btnSearchInt", true),
-                         label(c.lblOr, "lblOr"), fixedWidth(textBox(c.txtSearchFreq, "txtSearchFreq"), 100),
-                         button(c.btnSearchHertz, "btnSearchHertz", true), button(c.cmdSearch, "cmdSearch")},
+    grid->addLayout(row({fixedWidth(textBox(c.txtSearchInt), 100), button(c.btnSearchInt, true),
+                         label(c.lblOr), fixedWidth(textBox(c.txtSearchFreq), 100),
+                         button(c.btnSearchHertz, true), button(c.cmdSearch)},
                         6),
                     0, 0);
-    grid->addWidget(checkBox(c.chkUseScaler, "chkUseScaler"), 1, 0);
+    grid->addWidget(checkBox(c.chkUseScaler), 1, 0);
     searchRow->addWidget(g, 3);
 
-    QGroupBox* limits = frame(c.FrMinMax, "FrMinMax");
+    QGroupBox* limits = frame(c.FrMinMax);
     auto* lg = tight(new QGridLayout(limits));
     lg->setVerticalSpacing(1);
     // Periods on the first row, frequencies on the second; minimum, then maximum.
     struct Limit {
       Label* caption;
-      const char* captionName;
       Label* value;
-      const char* valueName;
       Label* unit;
-      const char* unitName;
       int row;
       int column;
     };
     for (const Limit& limit : {
-             Limit{&c.lblMin1, "lblMin1", &c.lblMin, "lblMin", &c.lblMinTxt, "lblMinTxt", 0, 0},
-             Limit{&c.lblMax1, "lblMax1", &c.lblMax, "lblMax", &c.lblMaxTxt, "lblMaxTxt", 0, 3},
-             Limit{&c.lblMin2, "lblMin2", &c.lblMinFreq, "lblMinFreq", &c.lblMinTxtFreq, "lblMinTxtFreq", 1, 0},
-             Limit{&c.lblMax2, "lblMax2", &c.lblMaxFreq, "lblMaxFreq", &c.lblMaxTxtFreq, "lblMaxTxtFreq", 1, 3},
+             Limit{&c.lblMin1, &c.lblMin, &c.lblMinTxt, 0, 0},
+             Limit{&c.lblMax1, &c.lblMax, &c.lblMaxTxt, 0, 3},
+             Limit{&c.lblMin2, &c.lblMinFreq, &c.lblMinTxtFreq, 1, 0},
+             Limit{&c.lblMax2, &c.lblMaxFreq, &c.lblMaxTxtFreq, 1, 3},
          }) {
-      lg->addWidget(label(*limit.caption, limit.captionName), limit.row, limit.column);
-      lg->addWidget(resultValue(label(*limit.value, limit.valueName), 9), limit.row, limit.column + 1);
-      lg->addWidget(label(*limit.unit, limit.unitName), limit.row, limit.column + 2);
+      lg->addWidget(label(*limit.caption), limit.row, limit.column);
+      lg->addWidget(resultValue(label(*limit.value), 9), limit.row, limit.column + 1);
+      lg->addWidget(label(*limit.unit), limit.row, limit.column + 2);
     }
     searchRow->addWidget(limits, 2);
     page->addLayout(searchRow);
@@ -297,9 +289,9 @@ void MainWindow::build() {
   {
     auto* listings = new QHBoxLayout;
     listings->setSpacing(6);
-    QGroupBox* lang = frame(c.FrLanguage, "FrLanguage");
+    QGroupBox* lang = frame(c.FrLanguage);
     auto* ll = tight(new QVBoxLayout(lang));
-    ll->addWidget(comboBox(c.cbComment, "cbComment"));
+    ll->addWidget(comboBox(c.cbComment));
     ll->addStretch();
     listings->addWidget(lang, 0, Qt::AlignTop);
 
@@ -310,13 +302,13 @@ void MainWindow::build() {
     for (const auto& t : c.Ts1.tabs) tabBar_->addTab(QString::fromStdString(t));
     tabBar_->setExpanding(false);
     QObject::connect(tabBar_, &QTabBar::currentChanged, this, [this](int index) {
-      act([this, index] { calc_.Ts1.select(index + 1); });
+      act([this, index] { calc_.Ts1.click(index + 1); });
     });
     refreshers_.push_back([this] {
       QSignalBlocker block(tabBar_);
       if (tabBar_->currentIndex() != calc_.Ts1.index() - 1) tabBar_->setCurrentIndex(calc_.Ts1.index() - 1);
     });
-    keep("Ts1", tabBar_);
+    keep(calc_.nameOf(&c.Ts1), tabBar_);
     tabs->addWidget(tabBar_);
     QWidget* box = listingBox(c.txtTimer, "txtTimer");
     box->setMinimumHeight(150);
@@ -329,22 +321,17 @@ void MainWindow::build() {
   {
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(6);
-    QGroupBox* code = frame(c.frCode, "frCode");
+    QGroupBox* code = frame(c.frCode);
     auto* cl = tight(new QHBoxLayout(code));
-    for (auto [b, n] : {std::pair{&c.cmdBasic, "cmdBasic"}, std::pair{&c.cmdPascal, "cmdPascal"},
-                        std::pair{&c.cmdC, "cmdC"}, std::pair{&c.cmdPicbasic, "cmdPicbasic"},
-                        std::pair{&c.cmdAssembler, "cmdAssembler"}})
-      cl->addWidget(button(*b, n));
+    for (Button* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler}) cl->addWidget(button(*b));
     bottom->addWidget(code);
-    bottom->addWidget(button(c.cmdCrystalModes, "cmdCrystalModes"), 0, Qt::AlignBottom);
+    bottom->addWidget(button(c.cmdCrystalModes), 0, Qt::AlignBottom);
     bottom->addStretch();
     auto* link = new HyperlinkLabel(QStringLiteral("Homepage"), app_.HomePage, platform_);
     link->setToolTip(QStringLiteral("Click here to check on homepage for update."));
     keep("txtHyperlink", link);
     bottom->addWidget(link, 0, Qt::AlignBottom);
-    for (auto [b, n] : {std::pair{&c.cmdInfo, "cmdInfo"}, std::pair{&c.cmdResetData, "cmdResetData"},
-                        std::pair{&c.cmdExit, "cmdExit"}})
-      bottom->addWidget(button(*b, n), 0, Qt::AlignBottom);
+    for (Button* b : {&c.cmdInfo, &c.cmdResetData, &c.cmdExit}) bottom->addWidget(button(*b), 0, Qt::AlignBottom);
     page->addLayout(bottom);
   }
 
@@ -361,7 +348,7 @@ void MainWindow::build() {
       cover_->setVisible(calc_.p1.visible);
     }
   });
-  keep("p1", cover_);
+  keep(calc_.nameOf(&c.p1), cover_);
   refreshers_.push_back([this] {
     const QString caption = QString::fromStdString(calc_.frmCalculator.caption);
     if (windowTitle() != caption) setWindowTitle(caption);
@@ -373,20 +360,22 @@ void MainWindow::wireOtherWindows() {
     calc_.p1.visible = shown;
     refresh();
   };
-  const std::pair<const char*, SourceCodeWindow::Language> languages[] = {
-      {"cmdBasic", SourceCodeWindow::Language::Basic},         {"cmdPascal", SourceCodeWindow::Language::Pascal},
-      {"cmdC", SourceCodeWindow::Language::C},                 {"cmdPicbasic", SourceCodeWindow::Language::PicBasic},
-      {"cmdAssembler", SourceCodeWindow::Language::Assembler},
+  Calculator& c = calc_;
+  auto pushButton = [this](Button& b) { return static_cast<QPushButton*>(widget(calc_.nameOf(&b))); };
+  const std::pair<Button*, SourceCodeWindow::Language> languages[] = {
+      {&c.cmdBasic, SourceCodeWindow::Language::Basic},         {&c.cmdPascal, SourceCodeWindow::Language::Pascal},
+      {&c.cmdC, SourceCodeWindow::Language::C},                 {&c.cmdPicbasic, SourceCodeWindow::Language::PicBasic},
+      {&c.cmdAssembler, SourceCodeWindow::Language::Assembler},
   };
-  for (const auto& [name, language] : languages) {
-    QObject::connect(static_cast<QPushButton*>(widget(name)), &QPushButton::clicked, this,
+  for (const auto& [b, language] : languages) {
+    QObject::connect(pushButton(*b), &QPushButton::clicked, this,
                      [this, language, cover] { SourceCodeWindow::runModal(language, platform_, cover, this); });
   }
-  QObject::connect(static_cast<QPushButton*>(widget("cmdCrystalModes")), &QPushButton::clicked, this, [this] {
+  QObject::connect(pushButton(c.cmdCrystalModes), &QPushButton::clicked, this, [this] {
     if (!oscWindow_) oscWindow_ = new OscModeWindow(platform_, this);
     oscWindow_->exec();
   });
-  QObject::connect(static_cast<QPushButton*>(widget("cmdInfo")), &QPushButton::clicked, this,
+  QObject::connect(pushButton(c.cmdInfo), &QPushButton::clicked, this,
                    [this] { AboutWindow::runModal(app_, platform_, this); });
 }
 

@@ -68,23 +68,8 @@ struct Window {
   std::unique_ptr<Calculator> calc;
 };
 
-// A user types `text` into a box: the box keeps at most its maximum length of
-// characters, its KeyPress handler runs, then the text replaces the old one.
-// A disabled or hidden box takes nothing.
-inline void typeInto(TextBox& box, std::string text) {
-  if (!box.usable()) return;
-  if (box.maxLength) {
-    std::size_t seen = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && seen++ == box.maxLength) {
-        text.resize(i);
-        break;
-      }
-    }
-  }
-  if (box.onKeyPress) box.onKeyPress();
-  box.setText(text);
-}
+// A user types `text` into a box (see TextBox::type).
+inline void typeInto(TextBox& box, const std::string& text) { box.type(text); }
 
 namespace detail {
 
@@ -176,9 +161,9 @@ void forEachShownText(const ControlPtr& control, See&& see) {
 
 // The smallest step of the display mask of a shown period or frequency, in
 // its unit.
-inline double periodStep(const std::string& unit) {
-  if (unit == "ns") return 1;
-  if (unit == kMicroSeconds) return 0.01;
+inline double periodStep(TimeUnit unit) {
+  if (unit == TimeUnit::Nanoseconds) return 1;
+  if (unit == TimeUnit::Microseconds) return 0.01;
   return 1e-7;  // ms, s: "#,###,##0.00#####"
 }
 inline constexpr double kFreqStep = 1e-5;  // "##,###,##0.00###"
@@ -310,14 +295,16 @@ inline std::vector<std::string> violations(const Calculator& c, const AppRecord&
 
   // Period and frequency describe one interrupt: period_ns x freq_Hz = 1e9,
   // within the display rounding of both.
-  const double pf = periodFactor(c.btnInterrupt.caption), ff = freqFactor(c.btnHertz.caption);
-  if (pf == 0 || ff == 0) {
+  const auto pu = timeUnitOf(c.btnInterrupt.caption);
+  const auto fu = frequencyUnitOf(c.btnHertz.caption);
+  if (!pu || !fu || *pu != c.periodUnit() || *fu != c.frequencyUnit()) {
     fail("result units", quoted(c.btnInterrupt.caption) + ", " + quoted(c.btnHertz.caption));
   } else {
+    const double pf = factor(*pu), ff = factor(*fu);
     const double period = readShown(c.lblInterrupt.caption()) * pf;
     const double freq = readShown(c.lblHz.caption()) * ff;
     // Half a mask step, and half a unit of the 15th significant digit.
-    const double dp = detail::periodStep(c.btnInterrupt.caption) * pf / 2 + period * 1e-14;
+    const double dp = detail::periodStep(*pu) * pf / 2 + period * 1e-14;
     const double df = detail::kFreqStep * ff / 2 + freq * 1e-14;
     const double low = std::max(0.0, period - dp) * std::max(0.0, freq - df);
     const double high = (period + dp) * (freq + df);

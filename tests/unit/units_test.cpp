@@ -3,31 +3,42 @@
 #include <gtest/gtest.h>
 
 #include "app/app_record.h"
+#include "timer/units.h"
 
 namespace tickwell {
 namespace {
 
 TEST(UnitsTest, RingsStepAndSetFactor) {
-  // factor: of `next`, and what the record then holds; 0 for a caption outside
-  // the ring, which must leave the record's factor alone.
+  // Each row: a caption, the caption after one step, the factor the record
+  // then holds. Four steps of the period ring and three of the frequency ring
+  // come back to the start.
   // clang-format off
   const struct { bool period; const char* caption; const char* next; double factor; } rows[] = {
       {true, "ns", "\xC2\xB5s", 1e3}, {true, "\xC2\xB5s", "ms", 1e6}, {true, "ms", "s", 1e9},
-      {true, "s", "ns", 1}, {true, "us", "", 0}, {true, "\xCE\xBCs", "", 0}, {true, "NS", "", 0},
-      {true, "Hz", "", 0}, {false, "Hz", "kHz", 1e3}, {false, "kHz", "MHz", 1e6},
-      {false, "MHz", "Hz", 1}, {false, "mhz", "", 0}};
+      {true, "s", "ns", 1}, {false, "Hz", "kHz", 1e3}, {false, "kHz", "MHz", 1e6}, {false, "MHz", "Hz", 1}};
   // clang-format on
   for (const auto& r : rows) {
+    SCOPED_TRACE(r.caption);
     AppRecord app;
     app.PeriodUnit = app.FreqUnit = -1;
-    const std::string next =
-        r.period ? NextPeriodUnit(app, r.caption) : NextFreqUnit(app, r.caption);
-    EXPECT_EQ(next, r.next) << r.caption;
-    EXPECT_EQ(r.period ? app.PeriodUnit : app.FreqUnit, r.factor == 0 ? -1 : r.factor) << r.caption;
-    EXPECT_EQ(r.period ? app.FreqUnit : app.PeriodUnit, -1) << r.caption << ": other unit set";
-    const char* shown = r.factor == 0 ? r.caption : r.next;
-    EXPECT_EQ(r.period ? periodFactor(shown) : freqFactor(shown), r.factor) << r.caption;
+    if (r.period) {
+      const TimeUnit n = NextPeriodUnit(app, *timeUnitOf(r.caption));
+      EXPECT_EQ(caption(n), r.next);
+      EXPECT_EQ(app.PeriodUnit, r.factor);
+      EXPECT_EQ(app.FreqUnit, -1) << "the other unit set";
+    } else {
+      const FrequencyUnit n = NextFreqUnit(app, *frequencyUnitOf(r.caption));
+      EXPECT_EQ(caption(n), r.next);
+      EXPECT_EQ(app.FreqUnit, r.factor);
+      EXPECT_EQ(app.PeriodUnit, -1) << "the other unit set";
+    }
   }
+}
+
+TEST(UnitsTest, CaptionsOutsideTheRingsAreNoUnits) {
+  // The plain letter u, the Greek mu and other cases are not the micro sign.
+  for (const char* c : {"us", "\xCE\xBCs", "NS", "", "Hz "}) EXPECT_FALSE(timeUnitOf(c)) << c;
+  for (const char* c : {"mhz", "KHz", "s", "Hz "}) EXPECT_FALSE(frequencyUnitOf(c)) << c;
 }
 
 TEST(UnitsTest, BinaryDigits) {

@@ -76,7 +76,7 @@ std::vector<Property> recordFields(const AppRecord& a) {
   auto num = [](double v) { return recordNumber(v); };
   return {
       {"OscFreq", num(a.OscFreq)},         {"PreScale", num(a.PreScale)},
-      {"PostScale", num(a.PostScale)},     {"PreOff", num(a.PreOff)},
+      {"PostScale", num(a.PostScale)},     {"PreOff", num(a.PreOff ? 1 : 0)},
       {"TickFreq", num(a.TickFreq)},       {"TickTime", num(a.TickTime)},
       {"ClockFreq", num(a.ClockFreq)},     {"MinPeriod", num(a.MinPeriod)},
       {"MaxPeriod", num(a.MaxPeriod)},     {"MaxPeriodPre1", num(a.MaxPeriodPre1)},
@@ -87,13 +87,6 @@ std::vector<Property> recordFields(const AppRecord& a) {
       {"AssignOp", escapeText(a.AssignOp)}, {"BinPrefix", escapeText(a.BinPrefix)},
       {"HexPrefix", escapeText(a.HexPrefix)}, {"StmtEnd", escapeText(a.StmtEnd)},
   };
-}
-
-bool usable(const ControlPtr& control) {
-  return std::visit(Overloaded{[](OptionRef r) { return (*r.group)[r.index].usable(); },
-                               [](Panel*) { return false; }, [](WindowCaption*) { return false; },
-                               [](auto* c) { return c->usable(); }},
-                    control);
 }
 
 // A whole number with an optional sign. One too large for a long long is still
@@ -109,15 +102,6 @@ std::optional<long long> wholeNumber(std::string_view text) {
     return text.front() == '-' ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
   if (ec != std::errc()) return std::nullopt;
   return v;
-}
-
-// Keeps the first `count` characters (code points) of a UTF-8 text.
-std::string firstCharacters(const std::string& text, std::size_t count) {
-  std::size_t seen = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && seen++ == count) return text.substr(0, i);
-  }
-  return text;
 }
 
 const char* iconName(MsgIcon icon) {
@@ -229,28 +213,23 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
   const auto it = std::find_if(controls.begin(), controls.end(), [&](const NamedControl& c) { return c.name == name; });
   if (it == controls.end()) return "unknown control '" + name + "'";
   const ControlPtr control = it->control;
-  const bool canUse = usable(control);
   auto kindError = [&] { return std::optional<std::string>(std::string(command) + " does not fit " + name); };
 
   if (command == "type") {
     auto* box = std::get_if<TextBox*>(&control);
     if (!box) return kindError();
-    if (!canUse) return std::nullopt;
-    std::string text(argument);
-    if ((*box)->maxLength) text = firstCharacters(text, (*box)->maxLength);
-    if ((*box)->onKeyPress) (*box)->onKeyPress();
-    (*box)->setText(text);
+    (*box)->type(std::string(argument));
     return std::nullopt;
   }
   if (command == "click") {
     if (auto* b = std::get_if<Button*>(&control)) {
-      if (canUse) (*b)->click();
+      (*b)->click();
     } else if (auto* c = std::get_if<CheckBox*>(&control)) {
-      if (canUse) (*c)->click();
+      (*c)->click();
     } else if (auto* l = std::get_if<Label*>(&control)) {
-      if (canUse) (*l)->click();
+      (*l)->click();
     } else if (auto* o = std::get_if<OptionRef>(&control)) {
-      if (canUse) o->group->select(o->index);
+      o->group->click(o->index);
     } else {
       return kindError();
     }
@@ -262,7 +241,7 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
     const auto index = wholeNumber(argument);
     if (!index) return "pick needs a whole number";
     if (*index < 0 || *index >= (*combo)->count()) return "pick index out of range";
-    if (canUse) (*combo)->pick(static_cast<int>(*index));
+    (*combo)->pick(static_cast<int>(*index));
     return std::nullopt;
   }
   if (command == "slide") {
@@ -270,7 +249,7 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
     if (!slider) return kindError();
     const auto value = wholeNumber(argument);
     if (!value) return "slide needs a whole number";
-    if (canUse) (*slider)->slide(*value);
+    (*slider)->slide(*value);
     return std::nullopt;
   }
   if (command == "tab") {
@@ -279,13 +258,13 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
     const auto index = wholeNumber(argument);
     if (!index) return "tab needs a whole number";
     if (*index < 1 || *index > static_cast<long long>((*tabs)->tabs.size())) return "tab index out of range";
-    if (canUse) (*tabs)->select(static_cast<int>(*index));
+    (*tabs)->click(static_cast<int>(*index));
     return std::nullopt;
   }
   if (command == "focus") {
     auto* box = std::get_if<TextBox*>(&control);
     if (!box) return kindError();
-    if (canUse && (*box)->onGotFocus) (*box)->onGotFocus();
+    (*box)->focus();
     return std::nullopt;
   }
   return "unknown command '" + std::string(command) + "'";

@@ -1,0 +1,38 @@
+// How the window writes its results: the display mask of each result in each
+// unit, and the text an interrupt period or frequency ends up showing. The
+// window's labels and the command line format through these, so both show the
+// same characters.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "timer/units.h"
+
+namespace tickwell {
+
+// Interrupt period label: ns "#,###,###,###", µs "#,###,###,##0.00", ms and s
+// "#,###,##0.00#####".
+std::string_view interruptPeriodMask(TimeUnit unit);
+// Interrupt frequency label, in every unit.
+inline constexpr std::string_view kInterruptFrequencyMask = "##,###,##0.00###";
+// Search limits: periods "#,###,###,##0" (ns), "#,###,###,##0.00" (µs),
+// "#,###,##0.00###" (ms, s); frequencies "##,##0.00" (Hz), else
+// "#,###,###,##0.00".
+std::string_view limitPeriodMask(TimeUnit unit);
+std::string_view limitFrequencyMask(FrequencyUnit unit);
+// Clock frequencies, whole numbers in their unit.
+inline constexpr std::string_view kClockMask = "##,##0";
+// The tick in µs; in ns after a recalculation, and after a click on its unit
+// (which writes nothing for a tick that rounds to 0 ns).
+inline constexpr std::string_view kCycleMaskMicro = "##,##0.00";
+inline constexpr std::string_view kCycleMaskNano = "##,##0";
+inline constexpr std::string_view kCycleMaskNanoClicked = "##,###";
+
+// The interrupt period as its label shows it: the plain number of the period
+// in the unit, re-formatted by the unit's mask.
+std::string shownPeriod(double periodNs, TimeUnit unit);
+// The interrupt frequency as its label shows it.
+std::string shownFrequency(double frequencyHz, FrequencyUnit unit);
+
+}  // namespace tickwell

@@ -1,0 +1,104 @@
+#include "timer/timer_spec.h"
+
+namespace tickwell {
+
+namespace {
+
+// Timer0's prescaler is off at 1:1 (its assignment bit hands it to the
+// watchdog), so 1:1 and 1:2 write the same select bits.
+constexpr std::array<Prescaler, 9> kTimer0Prescalers{{
+    {1, "000"}, {2, "000"}, {4, "001"}, {8, "010"}, {16, "011"}, {32, "100"}, {64, "101"}, {128, "110"}, {256, "111"},
+}};
+constexpr std::array<Prescaler, 4> kTimer13Prescalers{{{1, "00"}, {2, "01"}, {4, "10"}, {8, "11"}}};
+constexpr std::array<Prescaler, 3> kTimer2Prescalers{{{1, "00"}, {4, "01"}, {16, "10"}}};
+
+// PIC16 first, then PIC18.
+constexpr std::array<TimerSpec, kTimerCount> kTimers{{
+    {.number = 0,
+     .prescalers = kTimer0Prescalers,
+     .hasPostscaler = false,
+     .countMode = CountMode::Overflow,
+     .has8Bit = true,
+     .has16Bit = true,
+     .familyOf8Bit = Family::PIC16,
+     .familyOf16Bit = Family::PIC18,  // a 16-bit Timer0 exists on PIC18 only
+     .onlyOn = std::nullopt,
+     .controlRegister = {"OPTION_REG", "T0CON"},
+     .presetRegisters = {"TMR0", "TMR0H TMR0L"},
+     .writeLossCycles = 2,
+     .matchLossCycles = 0,
+     .lowestFrequencyPrescaler = LowestFrequencyPrescaler::Largest},
+    {.number = 1,
+     .prescalers = kTimer13Prescalers,
+     .hasPostscaler = false,
+     .countMode = CountMode::Overflow,
+     .has8Bit = false,
+     .has16Bit = true,
+     .familyOf8Bit = Family::PIC16,
+     .familyOf16Bit = std::nullopt,
+     .onlyOn = std::nullopt,
+     .controlRegister = {"T1CON", "T1CON"},
+     .presetRegisters = {"TMR1H TMR1L", "TMR1H TMR1L"},
+     .writeLossCycles = 0,
+     .matchLossCycles = 0,
+     .lowestFrequencyPrescaler = LowestFrequencyPrescaler::Selected},
+    {.number = 2,
+     .prescalers = kTimer2Prescalers,
+     .hasPostscaler = true,
+     .countMode = CountMode::PeriodMatch,
+     .has8Bit = true,
+     .has16Bit = false,
+     .familyOf8Bit = Family::PIC16,
+     .familyOf16Bit = std::nullopt,
+     .onlyOn = std::nullopt,
+     .controlRegister = {"T2CON", "T2CON"},
+     .presetRegisters = {"PR2", "PR2"},
+     .writeLossCycles = 0,
+     .matchLossCycles = 1,
+     .lowestFrequencyPrescaler = LowestFrequencyPrescaler::None},
+    {.number = 3,
+     .prescalers = kTimer13Prescalers,
+     .hasPostscaler = false,
+     .countMode = CountMode::Overflow,
+     .has8Bit = false,
+     .has16Bit = true,
+     .familyOf8Bit = Family::PIC16,
+     .familyOf16Bit = std::nullopt,
+     .onlyOn = Family::PIC18,
+     .controlRegister = {"", "T3CON"},
+     .presetRegisters = {"", "TMR3H TMR3L"},
+     .writeLossCycles = 0,
+     .matchLossCycles = 0,
+     .lowestFrequencyPrescaler = LowestFrequencyPrescaler::Selected},
+}};
+
+constexpr std::array<std::string_view, kPostscalerCount> kPostscalerBits{
+    "0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111",
+    "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
+
+}  // namespace
+
+bool TimerSpec::countsIn(Width w, Family f) const {
+  if (!hasWidth(w) || !availableOn(f)) return false;
+  // A width tied to the other family does not exist on this one (16-bit Timer0
+  // on PIC16); the 8-bit width is offered on both.
+  return w == Width::Bits8 || !familyOf16Bit || *familyOf16Bit == f;
+}
+
+std::optional<int> TimerSpec::prescalerIndex(double ratio) const {
+  for (std::size_t i = 0; i < prescalers.size(); ++i)
+    if (prescalers[i].ratio == ratio) return static_cast<int>(i);
+  return std::nullopt;
+}
+
+const TimerSpec& timerSpec(int timer) { return kTimers.at(static_cast<std::size_t>(timer)); }
+
+std::string_view postscalerBits(int index) { return kPostscalerBits.at(static_cast<std::size_t>(index)); }
+
+int TimerSpec::largestPostscaler() const { return hasPostscaler ? kPostscalerCount : 1; }
+
+int fullCount(Width w) { return w == Width::Bits8 ? 256 : 65536; }
+
+int maxPreload(Width w) { return fullCount(w) - 1; }
+
+}  // namespace tickwell

@@ -1,0 +1,80 @@
+// What each hardware timer offers: its prescaler ratios with the select bits
+// written for them, whether it has a postscaler, the widths it counts in and
+// which family a width belongs to, its registers, and the cycles it loses when
+// its count register is written or its period register matches. One table for
+// Timer0..Timer3; everything else asks it instead of guessing from lists.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace tickwell {
+
+enum class Family { PIC16, PIC18 };
+
+// Counter width: 8-bit counts 256 ticks to its overflow, 16-bit 65,536.
+enum class Width { Bits8 = 0, Bits16 = 1 };
+
+// How a timer reaches its interrupt: by overflowing from its preload, or by its
+// count matching a period register (Timer2 and PR2).
+enum class CountMode { Overflow, PeriodMatch };
+
+inline constexpr int kTimerCount = 4;
+
+// Which prescaler the lowest interrupt frequency of the search limits assumes:
+// none (Timer2 counts to PR2 at any prescaler), the selected one, or the
+// largest the timer has.
+enum class LowestFrequencyPrescaler { None, Selected, Largest };
+
+struct Prescaler {
+  int ratio;              // 1:ratio
+  std::string_view bits;  // select bits written for it, most significant first
+};
+
+struct TimerSpec {
+  int number;
+  std::span<const Prescaler> prescalers;
+  bool hasPostscaler;
+  CountMode countMode;
+  bool has8Bit;
+  bool has16Bit;
+  // The family that a width of this timer belongs to, where it decides one.
+  std::optional<Family> familyOf8Bit;
+  std::optional<Family> familyOf16Bit;
+  // A timer that exists on one family only; selecting it selects that family.
+  std::optional<Family> onlyOn;
+  // Control register and the register(s) the preload goes to, per family.
+  std::array<std::string_view, 2> controlRegister;
+  std::array<std::string_view, 2> presetRegisters;
+  // Cycles lost when the count register is written (the TMR0 write inhibits
+  // counting for two cycles), and at a period match (Timer2 resets on PR2).
+  int writeLossCycles;
+  int matchLossCycles;
+  LowestFrequencyPrescaler lowestFrequencyPrescaler;
+
+  bool countsToMatch() const { return countMode == CountMode::PeriodMatch; }
+  bool hasWidth(Width w) const { return w == Width::Bits8 ? has8Bit : has16Bit; }
+  bool availableOn(Family f) const { return !onlyOn || *onlyOn == f; }
+  // Whether this timer counts in width `w` on family `f`.
+  bool countsIn(Width w, Family f) const;
+  // Index of the prescaler of a ratio, if the timer has it.
+  std::optional<int> prescalerIndex(double ratio) const;
+  int largestPrescaler() const { return prescalers.back().ratio; }
+  int largestPostscaler() const;
+};
+
+// Timer0..Timer3.
+const TimerSpec& timerSpec(int timer);
+
+// Postscaler entries: index k is ratio 1:(k+1), bits k in four digits.
+inline constexpr int kPostscalerCount = 16;
+std::string_view postscalerBits(int index);
+
+// Ticks from the preload 0 to the overflow: 256 or 65,536.
+int fullCount(Width w);
+// Largest preload (or PR2) of a width: 255 or 65,535.
+int maxPreload(Width w);
+
+}  // namespace tickwell
