@@ -3,19 +3,21 @@
 namespace tickwell {
 
 void initAppRecord(AppRecord& app) {
-  app.HomePage = kHomePage;
-  app.AuthorMail = kAuthorMail;
-  app.AppName = "Tickwell";
-  app.LegalNotice = kLegalNotice;
+  // Texts are moved in whole: assigning a literal to a string trips a false
+  // -Wrestrict of g++ 12 at -O3.
+  app.HomePage = std::string(kHomePage);
+  app.AuthorMail = std::string(kAuthorMail);
+  app.AppName = std::string("Tickwell");
+  app.LegalNotice = std::string(kLegalNotice);
   app.PeriodUnit = 1;
   app.FreqUnit = 1;
   app.TimerMode = 0;
-  app.CmtMark = "'";
-  app.AssignOp = "=";
-  app.BinPrefix = "%";
-  app.HexPrefix = "$";
-  app.StmtEnd = " ";
-  app.CrLf = "\r\n";
+  app.CmtMark = std::string("'");
+  app.AssignOp = std::string("=");
+  app.BinPrefix = std::string("%");
+  app.HexPrefix = std::string("$");
+  app.StmtEnd = std::string(" ");
+  app.CrLf = std::string("\r\n");
 }
 
 bool CheckScreenResolution(const AppRecord& app, Platform& platform) {

@@ -34,17 +34,17 @@ Calculator::Calculator(AppRecord& app, Platform& platform) : app_(app), platform
 
 void Calculator::buildControls() {
   // Option groups with their captions.
-  for (const char* c : {"Timer0", "Timer1", "Timer2", "Timer3", "Timer4", "Timer5"}) opTmr.options.push_back({{}, c});
+  for (const char* c : {"Timer0", "Timer1", "Timer2", "Timer3", "Timer4", "Timer5"}) opTmr.add(c);
   // Timer4 and Timer5 exist on the window but are never offered.
   for (int i = 4; i <= 5; ++i) {
     opTmr[i].enabled = false;
     opTmr[i].visible = false;
   }
-  for (const char* c : {"8-Bit", "16-Bit"}) opMode.options.push_back({{}, c});
+  for (const char* c : {"8-Bit", "16-Bit"}) opMode.add(c);
   for (const char* c : {"100 kHz", "250 kHz", "500 kHz", "1 MHz", "2 MHz", "4 MHz", "8 MHz", "10 MHz", "12 MHz",
                         "16 MHz", "20 MHz", "24 MHz", "32 MHz", "40 MHz", "48 MHz", "Other"})
-    opFreq.options.push_back({{}, c});
-  for (const char* c : {"PIC16 Series", "PIC18 Series"}) family.options.push_back({{}, c});
+    opFreq.add(c);
+  for (const char* c : {"PIC16 Series", "PIC18 Series"}) family.add(c);
 
   chkFosc.caption = "Fosc/4:";
   chkFosc.tooltip = "disable/enable Fosc/4";

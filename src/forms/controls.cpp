@@ -55,6 +55,11 @@ void CheckBox::setValue(int value) {
   run(onClick);
 }
 
+void OptionGroup::add(const std::string& caption) {
+  OptionButton& option = options.emplace_back();
+  option.caption = caption;
+}
+
 void OptionGroup::select(int index) {
   if (index < 0 || index >= size() || options[static_cast<std::size_t>(index)].value) return;
   for (auto& o : options) o.value = false;

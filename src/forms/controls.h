@@ -144,6 +144,8 @@ public:
   std::function<void(int)> onClick;
   HandlerDepth* depth = nullptr;
 
+  // Appends an option with its caption.
+  void add(const std::string& caption);
   void select(int index);
   // A user's click on option `index`: selects it when it is usable.
   void click(int index);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "calculator/calculator.h"
+#include "hostile_texts.h"
 
 namespace tickwell::fuzz {
 
@@ -37,19 +38,27 @@ private:
   std::size_t size_;
 };
 
-inline const char* const kEdgeTexts[] = {
-    "",        " ",          "   ",        "abc",        "12a",       "-1",        "0",          "-0",
-    "0.0",     "+0",         "1e400",      "-1e400",     "1e-400",    "1e-320",    "-1e-320",    "4.9e-324",
-    "NaN",     "nan",        "inf",        "-inf",       "Infinity",  "&H10",      "0x10",       "1,000",
-    "\xEF\xBC\x91\xEF\xBC\x92",  // full-width "12"
-    "4",       "48",         "48.000001",  "49",         "999",       "999.9999",  "1000",       "480000000",
-    "48000001", "1e9",       "1.1e9",      "1e-9",       "9e-10",     "0.001",     "1",          "2",
-    "253",     "254",        "255",        "255.5",      "254.5",     "256",       "65535",      "65535.5",
-    "65536",   "-65536",     "15",         "15.5",       "16",        "-15",       "32767",      "32767.5",
-    "32768",   "1e15",       "1.7976931348623157e308",   "  5  ",     "\t7",       "5e",         "e5",
-    ".",       "-",          "+",          "+5",         "1.",        ".5",        "1e+3",       "1E3",
-    "0.0000001", "99999999", "12345678",   "\x01\x02",   "1 2",       "5\r",       "256000",     "1000000",
+// Numbers at and beside the limits of the entries, and numbers in the forms
+// the entries do take (blanks around, signs, exponents).
+inline const char* const kEdgeNumbers[] = {
+    "-1",      "0",         "-0",         "0.0",       "+0",        "1e-400",    "1e-320",     "-1e-320",
+    "4.9e-324", "4",        "48",         "48.000001", "49",        "999",       "999.9999",   "1000",
+    "480000000", "48000001", "1e9",       "1.1e9",     "1e-9",      "9e-10",     "0.001",      "1",
+    "2",       "253",       "254",        "255",       "255.5",     "254.5",     "256",        "65535",
+    "65535.5", "65536",     "-65536",     "15",        "15.5",      "16",        "-15",        "32767",
+    "32767.5", "32768",     "1e15",       "1.7976931348623157e308",  "  5  ",    "\t7",        "+5",
+    "1.",      ".5",        "1e+3",       "1E3",       "0.0000001", "99999999",  "12345678",   "5\r",
+    "256000",  "1000000",
 };
+
+// A text no entry takes as a number, or an edge number; the long hostile
+// texts are left to typedText's own long case.
+inline std::string edgeText(ByteReader& r) {
+  const auto& hostile = checks::kHostileTexts;
+  const std::size_t k = r.below(hostile.size() + std::size(kEdgeNumbers));
+  if (k >= hostile.size()) return kEdgeNumbers[k - hostile.size()];
+  return hostile[k].size() > 100 ? std::string() : hostile[k];
+}
 
 // A number written digit by digit: sign, whole digits, fraction, exponent,
 // blanks around.
@@ -112,17 +121,17 @@ inline std::string rawText(ByteReader& r) {
 inline std::string typedText(ByteReader& r) {
   switch (r.below(8)) {
     case 0:
-    case 1: return kEdgeTexts[r.below(std::size(kEdgeTexts))];
+    case 1: return edgeText(r);
     case 2:
     case 3: return numberText(r);
     case 4: return lineSafe(rawText(r));
     case 5: {
-      std::string s = kEdgeTexts[r.below(std::size(kEdgeTexts))];
+      std::string s = edgeText(r);
       return lineSafe((r.byte() & 1) ? s + rawText(r) : rawText(r) + s);
     }
     case 6: {
       // Long texts cost time on every later action: one in four.
-      if (r.byte() % 4) return kEdgeTexts[r.below(std::size(kEdgeTexts))];
+      if (r.byte() % 4) return edgeText(r);
       static const char kFill[] = "09 a.-e,\t\x01";
       const char fill = kFill[r.below(sizeof kFill - 1)];
       std::string s(r.word() % 10001, fill);

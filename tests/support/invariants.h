@@ -20,6 +20,7 @@
 
 #include "app/app_record.h"
 #include "app/number_text.h"
+#include "app/result_texts.h"
 #include "app/startup.h"
 #include "app/units.h"
 #include "calculator/calculator.h"
@@ -311,6 +312,16 @@ inline std::vector<std::string> violations(const Calculator& c, const AppRecord&
     if (!(low <= 1e9 * (1 + 1e-12) && high >= 1e9 * (1 - 1e-12)))
       fail("lblInterrupt x lblHz", quoted(c.lblInterrupt.caption() + " " + c.btnInterrupt.caption) + " and " +
                                        quoted(c.lblHz.caption() + " " + c.btnHertz.caption) + " are no reciprocals");
+  }
+
+  // The results are what the timer model gives for the controls' settings,
+  // formatted as anywhere else (the command line shows the same texts).
+  {
+    const TimerResult r = evaluate(c.settings());
+    if (c.lblInterrupt.caption() != shownPeriod(r.periodNs, c.periodUnit()))
+      fail("lblInterrupt", quoted(c.lblInterrupt.caption()) + ", the model gives " + quoted(shownPeriod(r.periodNs, c.periodUnit())));
+    if (c.lblHz.caption() != shownFrequency(r.frequencyHz, c.frequencyUnit()))
+      fail("lblHz", quoted(c.lblHz.caption()) + ", the model gives " + quoted(shownFrequency(r.frequencyHz, c.frequencyUnit())));
   }
 
   // The count to the interrupt is that of the preload as it stands.

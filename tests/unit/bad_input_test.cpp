@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "../support/hostile_texts.h"
 #include "../support/invariants.h"
 
 namespace tickwell {
@@ -17,9 +18,7 @@ namespace {
 
 using checks::Window;
 
-const std::string kLong1(10000, '1');
-const std::string kLongCtrl(10000, '\x01');
-const std::string kFullWidth12 = "\xEF\xBC\x91\xEF\xBC\x92";
+using checks::kLongOnes;
 
 TextBox& box(Calculator& c, const std::string& name) {
   for (const auto& nc : c.controls())
@@ -77,29 +76,48 @@ void runRows(const std::vector<Row>& rows, const std::function<void(Window&)>& s
   }
 }
 
+TEST(BadInputTest, NoEntryTakesATextThatIsNoNumber) {
+  // Each entry falls back to its own text, and the window then is what the
+  // fallback typed by hand gives. The oscillator box keeps 8 characters, so
+  // of a long run of ones it keeps the number 11111111.
+  const struct { const char* entry; const char* fallback; } entries[] = {
+      {"txtFreq", "4"}, {"txtRegVal", "0"}, {"txtTimeout", "0"}, {"txtOverhead", "0"},
+      {"txtSearchInt", "0"}, {"txtSearchFreq", "0"}};
+  for (const auto& e : entries) {
+    Window byHand;
+    prepare(byHand, e.entry);
+    checks::typeInto(box(*byHand, e.entry), e.fallback);
+    for (const std::string& text : checks::kHostileTexts) {
+      if (std::string(e.entry) == "txtFreq" && text == kLongOnes) continue;
+      SCOPED_TRACE(std::string(e.entry) + " <- \"" + printable(text) + "\"");
+      Window w;
+      prepare(w, e.entry);
+      checks::typeInto(box(*w, e.entry), text);
+      EXPECT_EQ(box(*w, e.entry).text(), e.fallback);
+      EXPECT_EQ(w.app.OscFreq, byHand.app.OscFreq);
+      EXPECT_EQ(w->sl1.value(), byHand->sl1.value());
+      EXPECT_EQ(w->slTimeout.value(), byHand->slTimeout.value());
+      EXPECT_EQ(w->lblInterrupt.caption(), byHand->lblInterrupt.caption());
+      EXPECT_EQ(w->txtSearchInt.text(), byHand->txtSearchInt.text());
+      EXPECT_EQ(w->txtSearchFreq.text(), byHand->txtSearchFreq.text());
+      EXPECT_TRUE(w.desktop.prompts.empty()) << "an entry never shows a message";
+      const auto failed = checks::violations(*w, w.app);
+      EXPECT_TRUE(failed.empty()) << checks::joined(failed);
+    }
+  }
+}
+
 TEST(BadInputTest, OscillatorEntry) {
-  // Refused texts bring back 4 MHz; the box holds 8 characters.
+  // Numbers that are negative, zero or out of range bring back 4 MHz; the
+  // box holds 8 characters.
   runRows({
-      {"txtFreq", "", "4", "OscFreq", "4000000"},
-      {"txtFreq", "   ", "4", "OscFreq", "4000000"},
-      {"txtFreq", "abc", "4", "OscFreq", "4000000"},
-      {"txtFreq", "12a", "4", "OscFreq", "4000000"},
       {"txtFreq", "-1", "4", "OscFreq", "4000000"},
       {"txtFreq", "0", "4", "OscFreq", "4000000"},
       {"txtFreq", "-0", "4", "OscFreq", "4000000"},
       {"txtFreq", "-0.5", "4", "OscFreq", "4000000"},
-      {"txtFreq", "1e400", "4", "OscFreq", "4000000"},
       {"txtFreq", "1e-400", "4", "OscFreq", "4000000"},
       {"txtFreq", "1e-320", "4", "OscFreq", "4000000"},
-      {"txtFreq", "NaN", "4", "OscFreq", "4000000"},
-      {"txtFreq", "Infinity", "4", "OscFreq", "4000000"},
-      {"txtFreq", "&H10", "4", "OscFreq", "4000000"},
-      {"txtFreq", "0x10", "4", "OscFreq", "4000000"},
-      {"txtFreq", "1,000", "4", "OscFreq", "4000000"},
-      {"txtFreq", kFullWidth12, "4", "OscFreq", "4000000"},
-      {"txtFreq", "\x01\x02", "4", "OscFreq", "4000000"},
-      {"txtFreq", kLongCtrl, "4", "OscFreq", "4000000"},
-      {"txtFreq", kLong1, "11111111", "OscFreq", "11111111"},
+      {"txtFreq", kLongOnes, "11111111", "OscFreq", "11111111"},
       {"txtFreq", "\t5 ", "\t5 ", "OscFreq", "5000000"},
       // Lowest: 1e-9 MHz is 0.001 Hz; the same typed in full does not fit.
       {"txtFreq", "1e-9", "1e-9", "OscFreq", "0.001"},
@@ -122,24 +140,11 @@ TEST(BadInputTest, OscillatorEntry) {
 
 TEST(BadInputTest, PreloadEntry) {
   runRows({
-      {"txtRegVal", "", "0", "sl1", "0"},
-      {"txtRegVal", "   ", "0", "sl1", "0"},
-      {"txtRegVal", "abc", "0", "sl1", "0"},
-      {"txtRegVal", "12a", "0", "sl1", "0"},
       {"txtRegVal", "-1", "0", "sl1", "0"},
       {"txtRegVal", "0", "0", "sl1", "0"},
       {"txtRegVal", "-0", "0", "sl1", "0"},
-      {"txtRegVal", "1e400", "0", "sl1", "0"},
       {"txtRegVal", "1e-400", "0", "sl1", "0"},
       {"txtRegVal", "1e-320", "0", "sl1", "0"},
-      {"txtRegVal", "NaN", "0", "sl1", "0"},
-      {"txtRegVal", "Infinity", "0", "sl1", "0"},
-      {"txtRegVal", "&H10", "0", "sl1", "0"},
-      {"txtRegVal", "0x10", "0", "sl1", "0"},
-      {"txtRegVal", "1,000", "0", "sl1", "0"},
-      {"txtRegVal", kFullWidth12, "0", "sl1", "0"},
-      {"txtRegVal", kLong1, "0", "sl1", "0"},
-      {"txtRegVal", kLongCtrl, "0", "sl1", "0"},
       {"txtRegVal", " 7 ", "7", "sl1", "7"},
       {"txtRegVal", "2e2", "200", "sl1", "200"},
       {"txtRegVal", "12.7", "13", "sl1", "13"},
@@ -160,7 +165,6 @@ TEST(BadInputTest, PreloadEntry16Bit) {
           {"txtRegVal", "65534.5", "65534", "sl1", "65534"},
           {"txtRegVal", "65535.5", "65535", "sl1", "65535"},
           {"txtRegVal", "65536", "65535", "sl1", "65535"},
-          {"txtRegVal", "1e400", "0", "sl1", "0"},
           {"txtRegVal", "-1", "0", "sl1", "0"},
       },
       [](Window& w) { w->opMode.select(1); });
@@ -169,24 +173,11 @@ TEST(BadInputTest, PreloadEntry16Bit) {
 TEST(BadInputTest, TimeoutEntry) {
   // Cut to 0..15; the box shows the value taken.
   runRows({
-      {"txtTimeout", "", "0", "slTimeout", "0"},
-      {"txtTimeout", "   ", "0", "slTimeout", "0"},
-      {"txtTimeout", "abc", "0", "slTimeout", "0"},
-      {"txtTimeout", "12a", "0", "slTimeout", "0"},
       {"txtTimeout", "-1", "0", "slTimeout", "0"},
       {"txtTimeout", "0", "0", "slTimeout", "0"},
       {"txtTimeout", "-0", "0", "slTimeout", "0"},
-      {"txtTimeout", "1e400", "0", "slTimeout", "0"},
       {"txtTimeout", "1e-400", "0", "slTimeout", "0"},
       {"txtTimeout", "1e-320", "0", "slTimeout", "0"},
-      {"txtTimeout", "NaN", "0", "slTimeout", "0"},
-      {"txtTimeout", "Infinity", "0", "slTimeout", "0"},
-      {"txtTimeout", "&H10", "0", "slTimeout", "0"},
-      {"txtTimeout", "0x10", "0", "slTimeout", "0"},
-      {"txtTimeout", "1,000", "0", "slTimeout", "0"},
-      {"txtTimeout", kFullWidth12, "0", "slTimeout", "0"},
-      {"txtTimeout", kLong1, "0", "slTimeout", "0"},
-      {"txtTimeout", kLongCtrl, "0", "slTimeout", "0"},
       {"txtTimeout", " 3 ", "3", "slTimeout", "3"},
       {"txtTimeout", "1e1", "10", "slTimeout", "10"},
       {"txtTimeout", "14.5", "14", "slTimeout", "14"},
@@ -201,26 +192,13 @@ TEST(BadInputTest, OverheadEntry) {
   // Default timing: 1 µs per count, 256 counts, so the period is
   // (256 + overhead) x 1000 ns.
   runRows({
-      {"txtOverhead", "", "0", "lblInterrupt", "256,000"},
-      {"txtOverhead", "   ", "0", "lblInterrupt", "256,000"},
-      {"txtOverhead", "abc", "0", "lblInterrupt", "256,000"},
-      {"txtOverhead", "12a", "0", "lblInterrupt", "256,000"},
       {"txtOverhead", "-1", "0", "lblInterrupt", "256,000"},
       {"txtOverhead", "-0.5", "0", "lblInterrupt", "256,000"},
       {"txtOverhead", "-1e-320", "0", "lblInterrupt", "256,000"},
       {"txtOverhead", "0", "0", "lblInterrupt", "256,000"},
       {"txtOverhead", "-0", "-0", "lblInterrupt", "256,000"},
-      {"txtOverhead", "1e400", "0", "lblInterrupt", "256,000"},
       {"txtOverhead", "1e-400", "1e-400", "lblInterrupt", "256,000"},
       {"txtOverhead", "1e-320", "1e-320", "lblInterrupt", "256,000"},
-      {"txtOverhead", "NaN", "0", "lblInterrupt", "256,000"},
-      {"txtOverhead", "Infinity", "0", "lblInterrupt", "256,000"},
-      {"txtOverhead", "&H10", "0", "lblInterrupt", "256,000"},
-      {"txtOverhead", "0x10", "0", "lblInterrupt", "256,000"},
-      {"txtOverhead", "1,000", "0", "lblInterrupt", "256,000"},
-      {"txtOverhead", kFullWidth12, "0", "lblInterrupt", "256,000"},
-      {"txtOverhead", kLong1, "0", "lblInterrupt", "256,000"},
-      {"txtOverhead", kLongCtrl, "0", "lblInterrupt", "256,000"},
       {"txtOverhead", "0.5", "0.5", "lblInterrupt", "256,500"},
       {"txtOverhead", " 4 ", " 4 ", "lblInterrupt", "260,000"},
       {"txtOverhead", "32767", "32767", "lblInterrupt", "33,023,000"},
@@ -237,10 +215,7 @@ TEST(BadInputTest, SearchEntries) {
   std::vector<Row> rows;
   for (const auto& [entry, other, kept] : {std::tuple{"txtSearchInt", "txtSearchFreq", "100"},
                                            std::tuple{"txtSearchFreq", "txtSearchInt", "5000"}}) {
-    for (const std::string& refused : {std::string(""), std::string("   "), std::string("abc"), std::string("12a"),
-                                       std::string("0"), std::string("1e400"), std::string("NaN"),
-                                       std::string("Infinity"), std::string("&H10"), std::string("0x10"),
-                                       std::string("1,000"), kFullWidth12, kLong1, kLongCtrl})
+    for (const std::string& refused : checks::kHostileTexts)
       rows.push_back({entry, refused, "0", other, kept});
     for (const char* taken : {"-1", "-0", "1e-400", "1e-320", " 5 ", "0.0", "65536000", "1e308"})
       rows.push_back({entry, taken, taken, other, "0"});
