@@ -325,6 +325,7 @@ void Calculator::wireHandlers() {
 }
 
 MsgAnswer Calculator::message(const std::string& prompt, MsgIcon icon, MsgButtons buttons) {
+  if (beforeMessage) beforeMessage();
   return platform_.messageBox(prompt, icon, buttons, app_.AppName);
 }
 

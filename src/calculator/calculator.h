@@ -55,6 +55,9 @@ public:
   // The name of a control of this window ("cbPre", "opTmr(2)"); "" for a
   // control that is not one of its own.
   const std::string& nameOf(const ControlPtr& control) const;
+  // Called right before a message box appears, so that the view can show the
+  // values the message speaks of.
+  std::function<void()> beforeMessage;
   // Called when a confirmed Exit closes the window.
   std::function<void()> onExit;
   // Nesting depth of the handlers (for the reliability checks).

@@ -168,9 +168,14 @@ MainWindow::MainWindow(AppRecord& app, Calculator& calculator, Platform& platfor
   build();
   wireOtherWindows();
   calc_.onExit = [this] { close(); };
+  // A message box must not sit in front of values from before the action.
+  calc_.beforeMessage = [this] { refresh(); };
 }
 
-MainWindow::~MainWindow() { calc_.onExit = nullptr; }
+MainWindow::~MainWindow() {
+  calc_.onExit = nullptr;
+  calc_.beforeMessage = nullptr;
+}
 
 QWidget* MainWindow::widget(const std::string& name) const {
   const auto it = widgets_.find(name);

@@ -141,18 +141,64 @@ TEST_F(MainWindowTest, PrescalerTurnsYellowAndShowsItsBits) {
   EXPECT_EQ(pre->palette().color(QPalette::Button), normal);
 }
 
-TEST_F(MainWindowTest, SearchAsksThroughThePlatformAndAppliesItsResult) {
-  typeInto("txtFreq", "20");
-  QTest::mouseClick(get<QPushButton>("btnSearchInt"), Qt::LeftButton);
-  QTest::mouseClick(get<QPushButton>("btnSearchInt"), Qt::LeftButton);
-  typeInto("txtSearchInt", "1");
-  QTest::mouseClick(get<QPushButton>("cmdSearch"), Qt::LeftButton);
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].prompt, "No exact match found! Setting nearest value.   ");
-  EXPECT_EQ(platform.messages[0].icon, MsgIcon::Information);
-  EXPECT_EQ(platform.messages[0].title, "Tickwell");
-  EXPECT_EQ(get<QComboBox>("cbPre")->currentText(), "1:32");
-  EXPECT_EQ(text("lblInterrupt"), "0.9984");
+TEST_F(MainWindowTest, MessageBoxesAppearInFrontOfTheValuesTheySpeakOf) {
+  // What the window shows at the moment a search's message box is open: the
+  // result already applied, not the values from before the search.
+  struct Shown {
+    QString prescaler, preload, period, frequency;
+  };
+  const struct {
+    const char* name;
+    std::function<void()> search;
+    Shown expected;
+  } rows[] = {
+      // 20 MHz, 1 ms: 1:32, preload 100, 0.9984 ms.
+      {"period in ms",
+       [this] {
+         typeInto("txtFreq", "20");
+         QTest::mouseClick(get<QPushButton>("btnSearchInt"), Qt::LeftButton);
+         QTest::mouseClick(get<QPushButton>("btnSearchInt"), Qt::LeftButton);
+         typeInto("txtSearchInt", "1");
+       },
+       {"1:32", "100", "0.9984", "1,001.60256"}},
+      // Timer1 at 20 MHz, 1:8 (625 kHz): 3 kHz gives 208.33 ticks, preload
+      // 65,536 - 208 = 65,328; 625,000 / 208 = 3,004.80769 Hz, shown in kHz.
+      {"Timer1 frequency in kHz",
+       [this] {
+         clickRadio("opTmr(1)");
+         typeInto("txtFreq", "20");
+         auto* pre = get<QComboBox>("cbPre");
+         pre->setCurrentIndex(3);
+         emit pre->activated(3);
+         QTest::mouseClick(get<QPushButton>("btnSearchHertz"), Qt::LeftButton);
+         typeInto("txtSearchFreq", "3");
+       },
+       {"1:8", "65328", "332,800", "3.00481"}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    window.reset();
+    calc.reset();
+    SetUp();
+    r.search();
+    std::vector<Shown> seen;
+    platform.onMessage = [&] {
+      seen.push_back({get<QComboBox>("cbPre")->currentText(), get<QLineEdit>("txtRegVal")->text(), text("lblInterrupt"),
+                      text("lblHz")});
+    };
+    QTest::mouseClick(get<QPushButton>("cmdSearch"), Qt::LeftButton);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].prompt, "No exact match found! Setting nearest value.   ");
+    EXPECT_EQ(platform.messages[0].icon, MsgIcon::Information);
+    EXPECT_EQ(platform.messages[0].title, "Tickwell");
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].prescaler, r.expected.prescaler);
+    EXPECT_EQ(seen[0].preload, r.expected.preload);
+    EXPECT_EQ(seen[0].period, r.expected.period);
+    EXPECT_EQ(seen[0].frequency, r.expected.frequency);
+    platform.onMessage = nullptr;
+    platform.messages.clear();
+  }
 }
 
 TEST_F(MainWindowTest, TabSelectsItsTimerAndCopyKeepsCrLf) {

@@ -26,6 +26,7 @@ public:
   MsgAnswer messageBox(const std::string& prompt, MsgIcon icon, MsgButtons buttons,
                        const std::string& title) override {
     messages.push_back({prompt, icon, buttons, title});
+    if (onMessage) onMessage();
     return answer;
   }
   ScreenSize screenSize() override { return screen; }
@@ -46,6 +47,7 @@ public:
   int clipboardWrites = 0;
   std::vector<std::string> opened;
   std::function<void(const std::string&)> onOpen;  // runs before an address is recorded
+  std::function<void()> onMessage;                 // runs while a message box is "open"
   AppVersion appVersion{0, 9, 5};
 };
 
