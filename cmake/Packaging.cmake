@@ -26,7 +26,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE http://www.tickwell.example)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.tickwell.example)
 # Library dependencies (libqt6widgets6, libstdc++6, ...) come from
 # dpkg-shlibdeps. Qt loads its plugins at run time, where dpkg-shlibdeps cannot
 # see them: the platform plugins (qt6-qpa-plugins), without which no window
