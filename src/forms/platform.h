@@ -35,8 +35,9 @@ public:
   virtual ScreenSize screenSize() = 0;
   // Puts a plain text on the clipboard.
   virtual void setClipboardText(const std::string& text) = 0;
-  // Opens an address with the desktop's default program.
-  virtual void openAddress(const std::string& address) = 0;
+  // Opens an address with the desktop's default program; false when no
+  // program could be started for it.
+  virtual bool openAddress(const std::string& address) = 0;
   // The program's version numbers.
   virtual AppVersion version() { return {}; }
 };

@@ -1,6 +1,7 @@
 #include "hyperlink.h"
 
 #include <QEnterEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 
 #include "icons.h"
@@ -12,6 +13,13 @@ std::optional<std::string> hyperlinkTarget(const std::string& target) {
     return target;
   if (target.starts_with("www.")) return "http://" + target;
   return std::nullopt;
+}
+
+std::string linkFailureNote(const std::string& address) {
+  const bool mail = address.starts_with("mailto:");
+  return std::string(mail ? "No mail program could be started for this address:"
+                          : "No web browser could be started for this address:") +
+         "\n\n" + (mail ? address.substr(7) : address) + "\n\nYou can copy it from here.";
 }
 
 bool pointerOverLink(double x, double y, double width, double height) {
@@ -52,8 +60,21 @@ void HyperlinkLabel::hoverAt(const QPointF& pos) {
 
 void HyperlinkLabel::follow() {
   hoverAt(QPointF(-1, -1));
-  if (const auto address = hyperlinkTarget(target_)) platform_.openAddress(*address);
+  const auto address = hyperlinkTarget(target_);
+  if (!address || platform_.openAddress(*address)) return;
+  // Not modal: the note stays beside the window until the user closes it.
+  if (note_) note_->close();
+  auto* note = new QMessageBox(QMessageBox::Information, QStringLiteral("Tickwell"),
+                               QString::fromStdString(linkFailureNote(*address)), QMessageBox::Close, window());
+  note->setAttribute(Qt::WA_DeleteOnClose);
+  note->setWindowModality(Qt::NonModal);
+  note->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  note->setWindowIcon(tickwellIcon());
+  note->show();
+  note_ = note;
 }
+
+QWidget* HyperlinkLabel::failureNote() const { return note_.data(); }
 
 void HyperlinkLabel::enterEvent(QEnterEvent* event) {
   hoverAt(event->position());

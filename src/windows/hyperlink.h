@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QPointer>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,10 @@ namespace tickwell {
 // Exact and case-sensitive: "www." gets "http://" in front; "http://",
 // "https://" and "mailto:" are opened unchanged; anything else is refused.
 std::optional<std::string> hyperlinkTarget(const std::string& target);
+
+// What a link says when no program could be started for its address: what
+// failed and the address, for the user to copy.
+std::string linkFailureNote(const std::string& address);
 
 // Whether a pointer position relative to a link of the given size is over it.
 // The edges count as inside.
@@ -39,8 +44,12 @@ public:
   // The pointer moved to pos (relative to the link): show the hover look
   // when it is over the link, the normal look otherwise.
   void hoverAt(const QPointF& pos);
-  // The link was clicked: restore the normal look, then open the target.
+  // The link was clicked: restore the normal look, then open the target. When
+  // no program can be started for it, a note beside the window says so and
+  // shows the address to copy.
   void follow();
+  // The note of the last failed opening, while it is shown.
+  QWidget* failureNote() const;
 
 protected:
   void enterEvent(QEnterEvent* event) override;
@@ -53,6 +62,7 @@ private:
 
   std::string target_;
   Platform& platform_;
+  QPointer<QWidget> note_;
   bool hovered_ = false;
 };
 

@@ -49,9 +49,8 @@ void QtPlatform::setClipboardText(const std::string& text) {
   QGuiApplication::clipboard()->setText(QString::fromStdString(text), QClipboard::Clipboard);
 }
 
-void QtPlatform::openAddress(const std::string& address) {
-  // Like the desktop's "open" verb, the outcome is not reported.
-  QDesktopServices::openUrl(QUrl(QString::fromStdString(address), QUrl::TolerantMode));
+bool QtPlatform::openAddress(const std::string& address) {
+  return QDesktopServices::openUrl(QUrl(QString::fromStdString(address), QUrl::TolerantMode));
 }
 
 }  // namespace tickwell

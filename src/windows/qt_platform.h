@@ -20,7 +20,7 @@ public:
                        const std::string& title) override;
   ScreenSize screenSize() override;
   void setClipboardText(const std::string& text) override;
-  void openAddress(const std::string& address) override;
+  bool openAddress(const std::string& address) override;
 
 private:
   QPointer<QWidget> dialogParent_;

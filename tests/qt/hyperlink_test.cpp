@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -127,6 +128,33 @@ TEST_F(HyperlinkLabelTest, ClickRestoresTheLookThenOpensTheTarget) {
   EXPECT_EQ(platform.opened, std::vector<std::string>{"http://www.tickwell.example"});
   EXPECT_EQ(hoveredWhenOpened, std::vector<bool>{false});
   expectLook(false, "after the click");
+}
+
+TEST_F(HyperlinkLabelTest, AFailedOpeningSaysSoAndShowsTheAddress) {
+  // Nothing opens: a note that does not block the window names the address.
+  EXPECT_EQ(link->failureNote(), nullptr);
+  platform.canOpen = false;
+  QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  auto* note = qobject_cast<QMessageBox*>(link->failureNote());
+  ASSERT_NE(note, nullptr);
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_FALSE(note->isModal());
+  EXPECT_TRUE(note->text().contains(QStringLiteral("http://www.tickwell.example")));
+  EXPECT_TRUE(note->textInteractionFlags() & Qt::TextSelectableByMouse);
+  // A second failure replaces the note instead of piling them up.
+  QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  QApplication::processEvents();
+  EXPECT_EQ(window.findChildren<QMessageBox*>().size(), 1);
+  link->failureNote()->close();
+}
+
+TEST(LinkFailureNote, NamesWhatFailedAndTheAddress) {
+  EXPECT_EQ(linkFailureNote("http://www.tickwell.example"),
+            "No web browser could be started for this address:\n\nhttp://www.tickwell.example\n\n"
+            "You can copy it from here.");
+  EXPECT_EQ(linkFailureNote("mailto:developers@tickwell.example"),
+            "No mail program could be started for this address:\n\ndevelopers@tickwell.example\n\n"
+            "You can copy it from here.");
 }
 
 TEST_F(HyperlinkLabelTest, RightClickAndRefusedTargetsOpenNothing) {

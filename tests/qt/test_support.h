@@ -34,9 +34,10 @@ public:
     clipboard = text;
     ++clipboardWrites;
   }
-  void openAddress(const std::string& address) override {
+  bool openAddress(const std::string& address) override {
     if (onOpen) onOpen(address);
     opened.push_back(address);
+    return canOpen;
   }
   AppVersion version() override { return appVersion; }
 
@@ -49,6 +50,7 @@ public:
   std::function<void(const std::string&)> onOpen;  // runs before an address is recorded
   std::function<void()> onMessage;                 // runs while a message box is "open"
   AppVersion appVersion{0, 9, 5};
+  bool canOpen = true;  // whether a program could be started for an address
 };
 
 }  // namespace tickwell::test

@@ -24,7 +24,10 @@ public:
   MsgAnswer messageBox(const std::string& prompt, MsgIcon icon, MsgButtons buttons, const std::string& title) override;
   ScreenSize screenSize() override { return screen; }
   void setClipboardText(const std::string& text) override { clipboard = text; }
-  void openAddress(const std::string& address) override { lastOpened = address; }
+  bool openAddress(const std::string& address) override {
+    lastOpened = address;
+    return true;
+  }
 
   ScreenSize screen{1280, 1024};
   std::deque<MsgAnswer> answers;
