@@ -18,7 +18,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QSlider>
 #include <QTabBar>
 #include <QTextBlock>
@@ -42,7 +45,22 @@ const QColor kYellow(255, 255, 0);
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-// A label that answers clicks, for the unit captions.
+// Draws the style's focus frame around a widget that has the focus.
+void paintFocusFrame(QWidget* w) {
+  if (!w->hasFocus()) return;
+  QStylePainter painter(w);
+  QStyleOptionFocusRect option;
+  option.initFrom(w);
+  option.backgroundColor = w->palette().color(QPalette::Window);
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+bool activates(const QKeyEvent* event) {
+  return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// A label that answers clicks, for the unit captions: reachable with Tab,
+// shows a focus frame, and acts on Space and Enter as on a click.
 class ClickLabel : public QLabel {
 public:
   std::function<void()> onClick;
@@ -53,7 +71,88 @@ protected:
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick) onClick();
   }
+  void keyPressEvent(QKeyEvent* event) override {
+    if (activates(event) && onClick) {
+      onClick();
+      return;
+    }
+    QLabel::keyPressEvent(event);
+  }
+  void paintEvent(QPaintEvent* event) override {
+    QLabel::paintEvent(event);
+    paintFocusFrame(this);
+  }
 };
+
+// A flat unit button that still shows where the focus is.
+class UnitButton : public QPushButton {
+public:
+  using QPushButton::QPushButton;
+
+protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPushButton::paintEvent(event);
+    paintFocusFrame(this);
+  }
+};
+
+}  // namespace
+
+// One option group as one Tab stop: only its selected option takes the focus
+// by Tab, and the arrow keys select the nearest usable option in their
+// direction (as in any desktop program) instead of only moving the focus.
+class OptionKeys : public QObject {
+public:
+  OptionKeys(QObject* parent, std::function<void(QRadioButton*)> select) : QObject(parent), select_(std::move(select)) {}
+  void add(QRadioButton* r) {
+    buttons_.push_back(r);
+    r->installEventFilter(this);
+  }
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    QPoint step;
+    if (key == Qt::Key_Left) step = {-1, 0};
+    else if (key == Qt::Key_Right) step = {1, 0};
+    else if (key == Qt::Key_Up) step = {0, -1};
+    else if (key == Qt::Key_Down) step = {0, 1};
+    else return QObject::eventFilter(watched, event);
+    if (QRadioButton* next = nearest(static_cast<QRadioButton*>(watched), step)) {
+      select_(next);
+      next->setFocus(Qt::TabFocusReason);
+    }
+    return true;
+  }
+
+private:
+  // The usable option nearest to `from` whose centre lies in the direction of
+  // `step`, on the same row or column first.
+  QRadioButton* nearest(QRadioButton* from, QPoint step) const {
+    const QPoint origin = from->mapToGlobal(from->rect().center());
+    QRadioButton* best = nullptr;
+    long bestCost = 0;
+    for (QRadioButton* r : buttons_) {
+      if (r == from || !r->isEnabled() || !r->isVisible()) continue;
+      const QPoint d = r->mapToGlobal(r->rect().center()) - origin;
+      const long along = d.x() * step.x() + d.y() * step.y();
+      const long across = std::abs(step.x() ? d.y() : d.x());
+      if (along <= 0) continue;
+      const long cost = along + 4 * across;
+      if (!best || cost < bestCost) {
+        best = r;
+        bestCost = cost;
+      }
+    }
+    return best;
+  }
+
+  std::function<void(QRadioButton*)> select_;
+  std::vector<QRadioButton*> buttons_;
+};
+
+namespace {
 
 // A word-wrapped label that remembers its size hints: a layout pass asks for
 // them many times over, and QLabel lays the whole text out anew each time.
@@ -300,6 +399,7 @@ QWidget* MainWindow::label(Label& label, LabelKind kind) {
     auto* c = new ClickLabel;
     c->onClick = [this, &label] { act([&label] { label.click(); }); };
     c->setCursor(Qt::PointingHandCursor);
+    c->setFocusPolicy(Qt::StrongFocus);
     QFont f = c->font();
     f.setUnderline(true);
     c->setFont(f);
@@ -322,8 +422,9 @@ QWidget* MainWindow::label(Label& label, LabelKind kind) {
 
 QWidget* MainWindow::button(Button& button, bool unit) {
   const std::string& name = calc_.nameOf(&button);
-  auto* b = new QPushButton(qs(button.caption));
+  auto* b = unit ? new UnitButton(qs(button.caption)) : new QPushButton(qs(button.caption));
   b->setToolTip(qs(button.tooltip));
+  b->setAutoDefault(false);
   if (unit) {
     b->setFlat(true);
     b->setCursor(Qt::PointingHandCursor);
@@ -363,10 +464,20 @@ QWidget* MainWindow::option(OptionGroup& group, int index) {
   // The model decides which option is selected.
   r->setAutoExclusive(false);
   QObject::connect(r, &QRadioButton::clicked, this, [this, &group, index] { act([&group, index] { group.click(index); }); });
+  OptionKeys*& keys = optionKeys_[&group];
+  if (!keys)
+    keys = new OptionKeys(this, [this, &group](QRadioButton* chosen) {
+      for (int i = 0; i < group.size(); ++i)
+        if (widget(calc_.nameOf(OptionRef{&group, i})) == chosen) act([&group, i] { group.click(i); });
+    });
+  keys->add(r);
   refreshers_.push_back([r, &group, index] {
     const OptionButton& opt = group[index];
     QSignalBlocker block(r);
     if (r->isChecked() != opt.value) r->setChecked(opt.value);
+    // Tab reaches the group at its selected option only.
+    const Qt::FocusPolicy policy = opt.value ? Qt::StrongFocus : Qt::ClickFocus;
+    if (r->focusPolicy() != policy) r->setFocusPolicy(policy);
     setBold(r, opt.bold);
     showState(r, opt);
   });

@@ -22,6 +22,7 @@ class QWidget;
 namespace tickwell {
 
 class OscModeWindow;
+class OptionKeys;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -37,6 +38,9 @@ public:
   QWidget* widget(const std::string& name) const;
   // Puts the window in the middle of the screen.
   void centre();
+  // The widgets in the order Tab visits them (option groups with all their
+  // options, of which only the selected one is a Tab stop).
+  std::vector<QWidget*> readingOrder() const;
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -46,6 +50,7 @@ private:
   // Runs a user action on the model, then refreshes the view.
   void act(const std::function<void()>& action);
   void build();
+  void setReadingOrder();
   void wireOtherWindows();
   void keep(const std::string& name, QWidget* w) { widgets_[name] = w; }
 
@@ -67,6 +72,7 @@ private:
   Platform& platform_;
   std::vector<std::function<void()>> refreshers_;
   std::unordered_map<std::string, QWidget*> widgets_;
+  std::unordered_map<OptionGroup*, OptionKeys*> optionKeys_;
   QTabBar* tabBar_ = nullptr;
   QWidget* cover_ = nullptr;
   OscModeWindow* oscWindow_ = nullptr;

@@ -353,6 +353,43 @@ void MainWindow::build() {
     const QString caption = QString::fromStdString(calc_.frmCalculator.caption);
     if (windowTitle() != caption) setWindowTitle(caption);
   });
+
+  // Enter in either search entry searches.
+  for (TextBox* entry : {&c.txtSearchInt, &c.txtSearchFreq})
+    QObject::connect(static_cast<QLineEdit*>(widget(calc_.nameOf(entry))), &QLineEdit::returnPressed, this,
+                     [this] { act([this] { calc_.cmdSearch.click(); }); });
+  setReadingOrder();
+}
+
+std::vector<QWidget*> MainWindow::readingOrder() const {
+  Calculator& c = calc_;
+  std::vector<QWidget*> order;
+  auto add = [&](const ControlPtr& control) { order.push_back(widget(calc_.nameOf(control))); };
+  auto addGroup = [&](OptionGroup& g) {
+    for (int i = 0; i < g.size(); ++i) add(OptionRef{&g, i});
+  };
+  // The top row, then the inputs as a user thinks them (clock, scalers,
+  // preload, corrections, the preload's views), the results beside them, the
+  // search, the listings and the commands at the bottom.
+  for (OptionGroup* g : {&c.opTmr, &c.opMode, &c.family, &c.opFreq}) addGroup(*g);
+  for (const ControlPtr& control : std::initializer_list<ControlPtr>{
+           &c.txtFreq, &c.lblInputOSC, &c.chkFosc, &c.cbPre, &c.txtPreBits, &c.cbPost, &c.txtPostBits, &c.cmdL,
+           &c.sl1, &c.cmdR, &c.txtRegVal, &c.cmdSl1Min, &c.cmdSl1Max, &c.chkTMR0, &c.chkPR2, &c.slTimeout,
+           &c.txtTimeout, &c.txtOverhead, &c.txtHexH, &c.txtHexL, &c.txtDecH, &c.txtDecL, &c.txtBin,
+           &c.LabelCycle, &c.LabelHz, &c.LabelHz2, &c.btnInterrupt, &c.btnHertz, &c.txtSearchInt,
+           &c.btnSearchInt, &c.txtSearchFreq, &c.btnSearchHertz, &c.cmdSearch, &c.chkUseScaler, &c.cbComment,
+           &c.Ts1})
+    add(control);
+  order.push_back(widget("txtTimer"));
+  for (Button* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler, &c.cmdCrystalModes,
+                    &c.cmdInfo, &c.cmdResetData, &c.cmdExit})
+    add(b);
+  return order;
+}
+
+void MainWindow::setReadingOrder() {
+  const std::vector<QWidget*> order = readingOrder();
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::wireOtherWindows() {
