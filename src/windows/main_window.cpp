@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -82,6 +83,43 @@ protected:
     QLabel::paintEvent(event);
     paintFocusFrame(this);
   }
+};
+
+// A result value: it always takes the width of the widest text it is meant to
+// show, so that no value moves the window's layout, and a text wider still
+// (an extreme oscillator) is drawn in a smaller font rather than cut off.
+class ValueLabel : public QLabel {
+public:
+  using QLabel::QLabel;
+  void setWidest(const QString& widest) {
+    widest_ = widest;
+    updateGeometry();
+  }
+  QSize sizeHint() const override { return {widestWidth(), QLabel::sizeHint().height()}; }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+  void paintEvent(QPaintEvent* event) override {
+    const QRect area = contentsRect();
+    const int needed = fontMetrics().horizontalAdvance(text());
+    if (needed <= area.width()) {
+      QLabel::paintEvent(event);
+      return;
+    }
+    QPainter painter(this);
+    QFont smaller = font();
+    smaller.setPointSizeF(std::max(4.0, font().pointSizeF() * area.width() / needed));
+    painter.setFont(smaller);
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(area, static_cast<int>(alignment()), text());
+  }
+
+private:
+  int widestWidth() const {
+    const QMargins m = contentsMargins();
+    return fontMetrics().horizontalAdvance(widest_) + m.left() + m.right() + 2 * margin() + 2;
+  }
+  QString widest_;
 };
 
 // A flat unit button that still shows where the focus is.
@@ -298,6 +336,10 @@ void MainWindow::refresh() {
   }
 }
 
+void MainWindow::reserveWidth(QWidget* value, const QString& widest) {
+  if (auto* v = dynamic_cast<ValueLabel*>(value)) v->setWidest(widest);
+}
+
 void MainWindow::centre() {
   const QScreen* screen = this->screen();
   if (!screen) return;
@@ -395,6 +437,8 @@ QWidget* MainWindow::label(Label& label, LabelKind kind) {
   if (kind == LabelKind::Wrapped) {
     l = new WrappedLabel;
     l->setWordWrap(true);
+  } else if (kind == LabelKind::Value) {
+    l = new ValueLabel;
   } else if (kind == LabelKind::Clickable) {
     auto* c = new ClickLabel;
     c->onClick = [this, &label] { act([&label] { label.click(); }); };

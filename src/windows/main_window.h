@@ -36,6 +36,8 @@ public:
   // The widget that shows a control of the model, by its name ("cbPre",
   // "opTmr(2)"; "txtTimer" for the listing box); nullptr for an unknown name.
   QWidget* widget(const std::string& name) const;
+  // A value label keeps the width of `widest` whatever it shows.
+  static void reserveWidth(QWidget* value, const QString& widest);
   // Puts the window in the middle of the screen.
   void centre();
   // The widgets in the order Tab visits them (option groups with all their
@@ -58,7 +60,7 @@ private:
   // kept under the control's name in the model's control table.
   QWidget* textBox(TextBox& box, bool output = false);
   QWidget* listingBox(std::array<TextBox, 4>& boxes, const std::string& name);
-  enum class LabelKind { Plain, Clickable, Wrapped };
+  enum class LabelKind { Plain, Clickable, Wrapped, Value };
   QWidget* label(Label& label, LabelKind kind = LabelKind::Plain);
   QWidget* button(Button& button, bool unit = false);
   QWidget* checkBox(CheckBox& box);

@@ -35,13 +35,22 @@ QWidget* fixedWidth(QWidget* w, int width) {
 }
 
 // A result value: larger, right-aligned.
-QWidget* resultValue(QWidget* w, int pointSize) {
+QWidget* resultValue(QWidget* w, int pointSize, const char* widest) {
   QFont f = w->font();
   f.setPointSize(pointSize);
   f.setBold(true);
   w->setFont(f);
   if (auto* l = qobject_cast<QLabel*>(w)) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  MainWindow::reserveWidth(w, QString::fromLatin1(widest));
+  return w;
+}
+
+// A label that takes the width of the widest of the texts it shows.
+QWidget* widthOf(QWidget* w, std::initializer_list<const char*> texts) {
+  int width = 0;
+  for (const char* t : texts) width = std::max(width, w->fontMetrics().horizontalAdvance(QString::fromUtf8(t)));
+  w->setMinimumWidth(width + 2);
   return w;
 }
 
@@ -156,16 +165,19 @@ void MainWindow::build() {
     grid->addWidget(button(c.cmdSl1Min), 0, 4);
     grid->addWidget(button(c.cmdSl1Max), 0, 5);
     grid->setColumnStretch(1, 1);
-    auto* adjust = new QHBoxLayout;
-    adjust->setSpacing(6);
+    // TMR0 Adjust (Timer0) and PR2 Adjust (Timer2) share one place, which
+    // stays when neither is shown: nothing below moves with the timer.
+    auto* adjust = new QGridLayout;
+    adjust->setHorizontalSpacing(6);
     for (auto [box, note] : {std::pair{&c.chkTMR0, &c.lblNoteTMR0}, std::pair{&c.chkPR2, &c.lblNotePR2}}) {
-      adjust->addWidget(checkBox(*box), 0, Qt::AlignTop);
-      auto* n = static_cast<QLabel*>(label(*note, LabelKind::Wrapped));
+      adjust->addWidget(keepPlace(checkBox(*box)), 0, 0, Qt::AlignTop);
+      auto* n = static_cast<QLabel*>(keepPlace(label(*note, LabelKind::Wrapped)));
       QFont f = n->font();
       f.setPointSizeF(f.pointSizeF() * 0.85);
       n->setFont(f);
-      adjust->addWidget(n, 1);
+      adjust->addWidget(n, 0, 1);
     }
+    adjust->setColumnStretch(1, 1);
     grid->addLayout(adjust, 1, 0, 1, 6);
     inputs->addWidget(g);
   }
@@ -212,12 +224,14 @@ void MainWindow::build() {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     int r = 0;
+    // The values as wide as those of the oscillators typed in Hz (up to
+    // 480 MHz) and of a 32 kHz crystal's slowest tick.
     for (auto [caption, value, unit] : {std::tuple{&c.lblCycleTxt, &c.lblCycle, &c.LabelCycle},
                                         std::tuple{&c.lblFreqTxt, &c.lblFreq, &c.LabelHz},
                                         std::tuple{&c.lblClockFreqTxt, &c.lblClockFreq, &c.LabelHz2}}) {
       grid->addWidget(label(*caption), r, 0);
-      grid->addWidget(resultValue(label(*value), 10), r, 1);
-      grid->addWidget(label(*unit, LabelKind::Clickable), r, 2);
+      grid->addWidget(resultValue(label(*value, LabelKind::Value), 10, "999,999,999"), r, 1);
+      grid->addWidget(widthOf(label(*unit, LabelKind::Clickable), {"MHz", "kHz", "\xC2\xB5s"}), r, 2);
       ++r;
     }
     grid->setColumnStretch(1, 1);
@@ -226,15 +240,15 @@ void MainWindow::build() {
                                    std::tuple{&c.frHertz, &c.lblHz, &c.btnHertz}}) {
       QGroupBox* box = frame(*fr);
       auto* bl = tight(new QHBoxLayout(box), 4);
-      bl->addWidget(resultValue(label(*value), 14), 1);
+      bl->addWidget(resultValue(label(*value, LabelKind::Value), 14, "99,999,999,999"), 1);
       bl->addWidget(button(*unit, true));
       l->addWidget(box);
     }
     {
       QGroupBox* box = frame(c.frTmrPreload);
       auto* bl = tight(new QHBoxLayout(box), 4);
-      bl->addWidget(label(c.lblTicks2Int));
-      bl->addWidget(resultValue(label(c.lblToInterrupt), 10), 1);
+      bl->addWidget(widthOf(label(c.lblTicks2Int), {"Cycles to interrupt:", "Counts to TMR2 Reset:"}));
+      bl->addWidget(resultValue(label(c.lblToInterrupt, LabelKind::Value), 10, "65536"), 1);
       l->addWidget(box);
     }
     auto* adjusted = static_cast<QLabel*>(keepPlace(label(c.lblAdjust)));
@@ -278,8 +292,8 @@ void MainWindow::build() {
              Limit{&c.lblMax2, &c.lblMaxFreq, &c.lblMaxTxtFreq, 1, 3},
          }) {
       lg->addWidget(label(*limit.caption), limit.row, limit.column);
-      lg->addWidget(resultValue(label(*limit.value), 9), limit.row, limit.column + 1);
-      lg->addWidget(label(*limit.unit), limit.row, limit.column + 2);
+      lg->addWidget(resultValue(label(*limit.value, LabelKind::Value), 9, "999,999,999.99"), limit.row, limit.column + 1);
+      lg->addWidget(widthOf(label(*limit.unit), {"MHz", "kHz", "\xC2\xB5s", "ms"}), limit.row, limit.column + 2);
     }
     searchRow->addWidget(limits, 2);
     page->addLayout(searchRow);

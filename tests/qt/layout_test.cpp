@@ -1,0 +1,100 @@
+// A steady main window: nothing moves when the timer changes, and the window
+// keeps its size whatever values it shows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "app/startup.h"
+#include "calculator/calculator.h"
+#include "main_window.h"
+#include "test_support.h"
+
+namespace tickwell {
+namespace {
+
+class LayoutTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    initAppRecord(app);
+    calc = std::make_unique<Calculator>(app, platform);
+    window = std::make_unique<MainWindow>(app, *calc, platform);
+    calc->Form_Load();
+    window->refresh();
+    window->adjustSize();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+
+  // Runs an action as the view does (model, then refresh) and lets the
+  // layout settle.
+  void act(const std::function<void(Calculator&)>& action) {
+    action(*calc);
+    window->refresh();
+    QApplication::processEvents();
+  }
+
+  // Where every widget of the window sits.
+  std::map<std::string, QRect> places() {
+    std::map<std::string, QRect> out;
+    for (const auto& nc : calc->controls())
+      if (QWidget* w = window->widget(nc.name)) out[nc.name] = QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size());
+    return out;
+  }
+
+  test::FakePlatform platform;
+  AppRecord app;
+  std::unique_ptr<Calculator> calc;
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(LayoutTest, NothingMovesWhenTheTimerChanges) {
+  const QSize size = window->size();
+  const auto timer0 = places();
+  for (int timer : {1, 2, 3, 0, 2, 1}) {
+    act([timer](Calculator& c) { c.opTmr.click(timer); });
+    EXPECT_EQ(window->size(), size) << "Timer" << timer;
+    for (const auto& [name, place] : places())
+      EXPECT_EQ(place, timer0.at(name)) << name << " moved on Timer" << timer;
+  }
+}
+
+TEST_F(LayoutTest, TheWindowKeepsItsSizeForEveryValue) {
+  const QSize size = window->size();
+  const struct {
+    const char* name;
+    std::function<void(Calculator&)> act;
+  } steps[] = {
+      {"48 MHz", [](Calculator& c) { c.opFreq.click(14); }},
+      {"Fosc/4 off", [](Calculator& c) { c.chkFosc.click(); }},
+      {"1:256", [](Calculator& c) { c.cbPre.pick(8); }},
+      {"16-bit", [](Calculator& c) { c.opMode.click(1); }},
+      {"preload 1", [](Calculator& c) { c.txtRegVal.type("1"); }},
+      {"480 MHz in Hz", [](Calculator& c) { c.txtFreq.type("480000000"); }},
+      {"overhead", [](Calculator& c) { c.txtOverhead.type("32767"); }},
+      {"period in µs", [](Calculator& c) { c.btnInterrupt.click(); }},
+      {"in ms", [](Calculator& c) { c.btnInterrupt.click(); }},
+      {"frequency in kHz", [](Calculator& c) { c.btnHertz.click(); }},
+      {"cycle in µs", [](Calculator& c) { c.LabelCycle.click(); }},
+      {"largest oscillator", [](Calculator& c) { c.txtFreq.type("1e9"); }},
+      {"smallest oscillator", [](Calculator& c) { c.txtFreq.type("1e-9"); }},
+      {"Timer2 at 1:16, 1:16", [](Calculator& c) {
+         c.opTmr.click(2);
+         c.cbPre.pick(2);
+         c.cbPost.pick(15);
+       }},
+      {"period in s", [](Calculator& c) { c.btnInterrupt.click(); }},
+      {"back in ns", [](Calculator& c) { c.btnInterrupt.click(); }},
+      {"reset", [](Calculator& c) { c.cmdResetData.click(); }},
+  };
+  for (const auto& step : steps) {
+    act(step.act);
+    EXPECT_EQ(window->size(), size) << "after " << step.name;
+  }
+}
+
+}  // namespace
+}  // namespace tickwell
