@@ -27,6 +27,7 @@ protected:
     window->adjustSize();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QApplication::processEvents();  // layout requests still posted
   }
 
   // Runs an action as the view does (model, then refresh) and lets the
