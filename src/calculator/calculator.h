@@ -150,7 +150,7 @@ public:
 
   Button btnInterrupt, btnHertz, btnSearchInt, btnSearchHertz, cmdSearch;
   Button cmdResetData, cmdExit, cmdSl1Max, cmdSl1Min, cmdL, cmdR;
-  Button cmdBasic, cmdPascal, cmdC, cmdPicbasic, cmdAssembler, cmdCrystalModes, cmdInfo;
+  Button cmdBasic, cmdPascal, cmdC, cmdPicbasic, cmdAssembler, cmdXC8, cmdCrystalModes, cmdInfo;
 
   ComboBox cbPre, cbPost, cbComment;
   Slider sl1, slTimeout;
@@ -179,6 +179,8 @@ private:
   Platform& platform_;
   std::vector<NamedControl> controls_;
   bool ended_ = false;
+  // The language picked last, beside the five syntax strings of the record.
+  ListingLanguage listingLanguage_ = ListingLanguage::MikroBasic;
 };
 
 }  // namespace tickwell

@@ -333,7 +333,7 @@ void MainWindow::build() {
     auto* cl = tight(new QHBoxLayout(code));
     for (auto [b, n] : {std::pair{&c.cmdBasic, "cmdBasic"}, std::pair{&c.cmdPascal, "cmdPascal"},
                         std::pair{&c.cmdC, "cmdC"}, std::pair{&c.cmdPicbasic, "cmdPicbasic"},
-                        std::pair{&c.cmdAssembler, "cmdAssembler"}})
+                        std::pair{&c.cmdAssembler, "cmdAssembler"}, std::pair{&c.cmdXC8, "cmdXC8"}})
       cl->addWidget(button(*b, n));
     bottom->addWidget(code);
     bottom->addWidget(button(c.cmdCrystalModes, "cmdCrystalModes"), 0, Qt::AlignBottom);
@@ -376,7 +376,7 @@ void MainWindow::wireOtherWindows() {
   const std::pair<const char*, SourceCodeWindow::Language> languages[] = {
       {"cmdBasic", SourceCodeWindow::Language::Basic},         {"cmdPascal", SourceCodeWindow::Language::Pascal},
       {"cmdC", SourceCodeWindow::Language::C},                 {"cmdPicbasic", SourceCodeWindow::Language::PicBasic},
-      {"cmdAssembler", SourceCodeWindow::Language::Assembler},
+      {"cmdAssembler", SourceCodeWindow::Language::Assembler}, {"cmdXC8", SourceCodeWindow::Language::XC8},
   };
   for (const auto& [name, language] : languages) {
     QObject::connect(static_cast<QPushButton*>(widget(name)), &QPushButton::clicked, this,
