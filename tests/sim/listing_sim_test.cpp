@@ -7,6 +7,8 @@
 // All of them must leave the same register values.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <sstream>
 
@@ -283,6 +285,160 @@ Registers hostRun(const Config& c, const std::string& listing, const Registers& 
   }
   return regs;
 }
+
+// ---------------------------------------------------------------- timing
+
+std::string hexByte(long value) {
+  std::ostringstream s;
+  s << "H'" << std::hex << std::uppercase << (value & 0xFF) << "'";
+  return s.str();
+}
+
+std::string instruction(const std::string& mnemonic, const std::string& operands = {}) {
+  std::string line = "        " + mnemonic;
+  if (!operands.empty()) line += std::string(mnemonic.size() < 8 ? 8 - mnemonic.size() : 1, ' ') + operands;
+  return line + "\n";
+}
+
+// An interrupt routine that reloads the preset the way the listing writes it
+// (after `delay` NOPs), clears the timer's flag and returns, and the lines
+// that enable the timer's interrupt after the listing.
+struct Routine {
+  std::string isr, enable;
+  int reloadAt = 0;  // instruction (1 = the one at the vector) that writes the count's low byte; 0: no reload
+};
+
+Routine routine(Chip chip, int timer, long preset, int delay) {
+  Routine r;
+  for (int i = 0; i < delay; ++i) r.isr += instruction("NOP");
+  auto reload = [&](const std::string& high, const std::string& low) {
+    r.isr += instruction("MOVLW", hexByte(preset >> 8)) + instruction("MOVWF", high);
+    r.isr += instruction("MOVLW", hexByte(preset)) + instruction("MOVWF", low);
+    r.reloadAt = delay + 4;
+  };
+  const std::string retfie = chip == P16 ? instruction("RETFIE") : instruction("RETFIE", "FAST");
+  const std::string gie = instruction("BSF", "INTCON,PEIE") + instruction("BSF", "INTCON,GIE");
+  if (timer == 0 && chip == P16) {
+    r.isr += instruction("MOVLW", "D'" + std::to_string(preset) + "'") + instruction("MOVWF", "TMR0");
+    r.reloadAt = delay + 2;
+    r.isr += instruction("BCF", "INTCON,T0IF");
+    r.enable = instruction("BSF", "INTCON,T0IE") + instruction("BSF", "INTCON,GIE");
+  } else if (timer == 0) {
+    reload("TMR0H", "TMR0L");
+    r.isr += instruction("BCF", "INTCON,TMR0IF");
+    r.enable = instruction("BSF", "INTCON,TMR0IE") + instruction("BSF", "INTCON,GIE");
+  } else {
+    const std::string n = std::to_string(timer);
+    if (timer != 2) reload("TMR" + n + "H", "TMR" + n + "L");
+    const std::string pir = timer == 3 ? "PIR2" : "PIR1", pie = timer == 3 ? "PIE2" : "PIE1";
+    r.isr += instruction("BCF", pir + ",TMR" + n + "IF");
+    if (chip == P16) r.enable += instruction("BANKSEL", pie);
+    r.enable += instruction("BSF", pie + ",TMR" + n + "IE");
+    if (chip == P16) r.enable += instruction("BANKSEL", "INTCON");
+    r.enable += gie;
+  }
+  r.isr += retfie;
+  return r;
+}
+
+// Cycles between consecutive entries of the interrupt vector.
+std::vector<long> interruptIntervals(const Config& c, const std::string& listing, const Routine& r, int entries) {
+  TempDir dir;
+  EXPECT_TRUE(assemble(dir.path(), "timed", program(c.chip, r.isr, listing, r.enable)));
+  std::vector<std::string> script{"break e vector"};
+  for (int i = 0; i < entries; ++i) script.insert(script.end(), {"run", "cycles"});
+  const auto printed = simulate(dir.path(), "timed", script);
+  if (printed.size() != static_cast<std::size_t>(entries)) throw std::runtime_error("gpsim stopped early");
+  std::vector<long> intervals;
+  for (std::size_t i = 1; i < printed.size(); ++i)
+    intervals.push_back(static_cast<long>(printed[i].value - printed[i - 1].value));
+  return intervals;
+}
+
+class TimedListing : public ::testing::TestWithParam<Config> {
+ protected:
+  void SetUp() override { TICKWELL_REQUIRE_SIM_TOOLS(); }
+};
+
+// Cycles that a write of the count loses: a TMR0 write holds the count for
+// two cycles (PIC16, and PIC18 in 8-bit mode); Timer1 and Timer3 lose none,
+// and neither does gpsim's PIC18 Timer0 in 16-bit mode.
+long writeInhibit(Chip chip, int timer, int timerMode) {
+  return timer == 0 && (chip == P16 || timerMode == 0) ? 2 : 0;
+}
+
+// gpsim enters the interrupt vector one cycle after the cycle that ends with
+// the overflow (or the Timer2 match that completes the postscaler).
+constexpr long kOverflowToVector = 1;
+
+// What the simulator shows, as a relation of the window's figures:
+//
+// Timer0, Timer1, Timer3, reloaded by the interrupt routine:
+//   interval = (full - preset) x prescale + reloadAt + inhibit + 1
+// where reloadAt is the position of the instruction that writes the count's
+// low byte, counted from the vector's own (1); every instruction before it
+// takes one cycle. The sum does not depend on the prescaler: the write clears
+// the prescaler, so the cycles from the overflow to the write are lost at any
+// ratio (were it kept, they would vanish in its count at 1:8 and above).
+// The window counts (full - preset) x prescale, and "TMR0 Adjust" adds two
+// timer ticks back, 2 x prescale cycles, where the write loses two cycles.
+//
+// Timer2 (nothing reloaded):
+//   interval = (PR2 + 1) x prescale x postscale
+// The window counts PR2 (1 for 0) ticks, and "PR2 Adjust" adds the tick of
+// the reset: exact with the adjustment, one tick short without it.
+long predictedInterval(const Config& c, const WindowView& v, const Routine& r) {
+  if (c.timer == 2) return (v.preset + 1) * v.preScale * v.postScale;
+  const long full = c.timer == 0 && v.timerMode == 0 ? 256 : 65536;
+  return (full - v.preset) * v.preScale + r.reloadAt + writeInhibit(c.chip, c.timer, v.timerMode) + kOverflowToVector;
+}
+
+long windowCycles(const WindowView& v) { return std::lround(v.periodCycles()); }
+
+TEST_P(TimedListing, IntervalFollowsTheWindowsPeriod) {
+  const Config& c = GetParam();
+  const WindowView v = showWindow(c);
+  const Routine r = routine(c.chip, c.timer, v.preset, 0);
+  const auto intervals = interruptIntervals(c, v.listings[kAssembler], r, 6);
+  const long predicted = predictedInterval(c, v, r);
+  // Steady from the first full period on: every reload starts the same count.
+  for (long interval : intervals) EXPECT_EQ(interval, predicted);
+
+  const long window = windowCycles(v), scale = v.preScale * v.postScale;
+  if (c.timer == 2) {
+    // PR2 + 1 ticks against the window's PR2 (+1 when adjusted).
+    EXPECT_EQ(predicted - window, c.adjust ? 0 : scale);
+  } else {
+    // The window leaves out the cycles up to the reload and the one to the
+    // vector; with "TMR0 Adjust" it adds 2 ticks for the two cycles lost.
+    const long inhibit = writeInhibit(c.chip, c.timer, v.timerMode);
+    EXPECT_EQ(predicted - window, r.reloadAt + inhibit + kOverflowToVector - (c.adjust ? 2 * scale : 0));
+  }
+}
+
+// The reload instruction's position: every cycle spent before it lengthens
+// the period by one cycle, at any prescaler.
+TEST(TimedListingReload, EachCycleBeforeTheReloadLengthensThePeriod) {
+  TICKWELL_REQUIRE_SIM_TOOLS();
+  for (const char* name : {"P16T0Pre256Preload61", "P18T0Bit8Pre4Adjusted", "P18T1Pre8Preload0"}) {
+    SCOPED_TRACE(name);
+    const Config& c = *std::find_if(std::begin(kConfigs), std::end(kConfigs),
+                                    [&](const Config& k) { return std::string(k.name) == name; });
+    const WindowView v = showWindow(c);
+    const long at0 = interruptIntervals(c, v.listings[kAssembler], routine(c.chip, c.timer, v.preset, 0), 3).back();
+    const long at3 = interruptIntervals(c, v.listings[kAssembler], routine(c.chip, c.timer, v.preset, 3), 3).back();
+    EXPECT_EQ(at3 - at0, 3);
+  }
+}
+
+std::vector<Config> timedConfigs() {
+  std::vector<Config> timed;
+  for (const Config& c : kConfigs)
+    if (c.timed) timed.push_back(c);
+  return timed;
+}
+
+INSTANTIATE_TEST_SUITE_P(Configurations, TimedListing, ::testing::ValuesIn(timedConfigs()), configName);
 
 INSTANTIATE_TEST_SUITE_P(Configurations, ListingOnSimulator, ::testing::ValuesIn(kConfigs), configName);
 
