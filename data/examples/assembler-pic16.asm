@@ -14,7 +14,8 @@
 ; *     5129 instruction cycles: the 160 x 32 = 5120 it counts plus 9 from
 ; *     the overflow until the reload in the interrupt routine takes effect.
 ; *     PORTB toggles every 400 interrupts, every 2051600 cycles = 1.0258 s
-; *     (measured on gpsim 0.31).
+; *     (measured on gpsim 0.31 from the second toggle on; the first one,
+; *     timed from the start, comes 3 cycles sooner).
 ; * Test configuration:
 ; *     MCU:             PIC16F877A
 ; *     Dev.Board:       -

@@ -192,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExampleRow{"MikroC18", Language::C, Family::Pic18, "37c584938acb5fedca03044855e8904713e6a1facb419df806e7538d54925ccc", 49, "/*", "mikroC PRO for PIC v7.6.0"},
         ExampleRow{"PicBasic16", Language::PicBasic, Family::Pic16, "a79315175fc665a9e660e7f946aafea2b95fdb5a0f05560ab3832d7664cc29fb", 60, "' *", "PICBASIC PRO Compiler 3.1"},
         ExampleRow{"PicBasic18", Language::PicBasic, Family::Pic18, "b9c75f951f8957d79409de5c2d4d373dde50ab2ef61d10190de985ce0b259dce", 59, "' *", "PICBASIC PRO Compiler 3.1"},
-        ExampleRow{"Assembler16", Language::Assembler, Family::Pic16, "dd06a9b5010ff0675196d7b960241f9cecaacdd1afa1e61c30b121c0310be10b", 91, "; *", "MPASM v5.87, gpasm 1.4.0"},
+        ExampleRow{"Assembler16", Language::Assembler, Family::Pic16, "7acead60535eeb7017f15bfc7d1c931e925954c644739b92e486755a4c1bfbce", 92, "; *", "MPASM v5.87, gpasm 1.4.0"},
         ExampleRow{"Assembler18", Language::Assembler, Family::Pic18, "7db16a80135fe873e117a1e94c76ebfe82e8587ba632d4dfbfc69f994bb695a9", 76, "; *", "MPASM v5.87, gpasm 1.4.0"},
         ExampleRow{"XC8_16", Language::XC8, Family::Pic16, "16a7d1e6acf9d85f9e490362d3bf4e20b2107dead0b1f0b9d208332a25e2a778", 56, "/*", "MPLAB XC8 C Compiler v2.40, C99"},
         ExampleRow{"XC8_18", Language::XC8, Family::Pic18, "7ee55a3e18de74426afb5858dafcc6629f15323a8a27e837a032c0adee8a6c2e", 54, "/*", "MPLAB XC8 C Compiler v2.40, C99"}),
