@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QCryptographicHash>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,6 +14,9 @@
 #include <functional>
 #include <map>
 
+#include "app/startup.h"
+#include "calculator/calculator.h"
+#include "main_window.h"
 #include "test_support.h"
 
 namespace tickwell {
@@ -334,6 +338,58 @@ TEST(SourceCodeWindow, EveryModalOpeningStartsOnPic16) {
 
   EXPECT_EQ(tabAtOpening, (std::vector<int>{1, 1}));
   EXPECT_EQ(cover, (std::vector<bool>{true, false, true, false}));
+}
+
+
+// The six example buttons of the main window: each opens its language's
+// example, and the window with them still fits the smallest screen it allows.
+TEST(ExampleButtons, EachOpensItsLanguageAndTheWindowFits1024x768) {
+  test::FakePlatform platform;
+  AppRecord app;
+  initAppRecord(app);
+  Calculator calc(app, platform);
+  MainWindow window(app, calc, platform);
+  calc.Form_Load();
+  window.refresh();
+  window.show();
+  // Room within 1024 x 768 for the window frame and a title bar.
+  EXPECT_LE(window.minimumSizeHint().width(), 1024 - 10);
+  EXPECT_LE(window.minimumSizeHint().height(), 768 - 40);
+
+  struct Row {
+    const char* name;
+    const char* title;
+    const char* start;  // the opening of its PIC16 example's comment header
+  };
+  const Row buttons[] = {
+      {"cmdBasic", "mikroBasic source code example", "' *"},
+      {"cmdPascal", "mikroPascal source code example", "{*"},
+      {"cmdC", "mikroC source code example", "/*"},
+      {"cmdPicbasic", "PicBasic source code example", "' *"},
+      {"cmdAssembler", "Assembler source code example", "; *"},
+      {"cmdXC8", "XC8 source code example", "/*"},
+  };
+  for (const auto& [name, title, start] : buttons) {
+    SCOPED_TRACE(name);
+    auto* button = qobject_cast<QPushButton*>(window.widget(name));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->toolTip(), QStringLiteral("Should be available in Version 1.0"));
+    QString shown;
+    std::string pic16;
+    QTimer::singleShot(0, [&] {
+      auto* example = qobject_cast<SourceCodeWindow*>(QApplication::activeModalWidget());
+      if (!example) {
+        ADD_FAILURE() << "no modal source code window";
+        return;
+      }
+      shown = example->titleLine();
+      pic16 = example->tabText(1);
+      QTest::mouseClick(example->closeButton(), Qt::LeftButton);
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(shown, QString::fromUtf8(title));
+    EXPECT_TRUE(pic16.starts_with(std::string(start) + "\r\n")) << pic16.substr(0, 10);
+  }
 }
 
 }  // namespace
