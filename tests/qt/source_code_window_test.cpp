@@ -267,17 +267,20 @@ TEST(SourceCodeWindow, StartsOnPic16AndTabsSwitchTheShownBox) {
 }
 
 TEST(SourceCodeWindow, CopiesTheWholeTextOfTheShownTab) {
+  for (const Language language : {Language::Basic, Language::Pascal, Language::C, Language::PicBasic,
+                                  Language::Assembler, Language::XC8})
   for (const int tab : {1, 2}) {
     SCOPED_TRACE(tab);
+    SCOPED_TRACE(static_cast<int>(language));
     test::FakePlatform platform;
     SourceCodeWindow window(platform, nullptr);
-    window.basic();
+    window.showLanguage(language);
     window.show();
     clickTab(window.tabs(), tab - 1);
     QTest::mouseClick(window.copyButton(), Qt::LeftButton);
     EXPECT_EQ(platform.clipboardWrites, 1);
     EXPECT_EQ(platform.clipboard,
-              SourceCodeWindow::exampleText(Language::Basic, tab == 1 ? Family::Pic16 : Family::Pic18));
+              SourceCodeWindow::exampleText(language, tab == 1 ? Family::Pic16 : Family::Pic18));
     const QTextCursor selection = window.textBox(tab)->textCursor();
     EXPECT_EQ(selection.selectionStart(), 0);
     EXPECT_EQ(selection.selectionEnd(), window.textBox(tab)->document()->characterCount() - 1);
