@@ -117,7 +117,8 @@ void Calculator::buildControls() {
   cmdC.caption = "mikroC";
   cmdPicbasic.caption = "PicBasic";
   cmdAssembler.caption = "Assembler";
-  for (Button* b : {&cmdBasic, &cmdPascal, &cmdC, &cmdPicbasic, &cmdAssembler})
+  cmdXC8.caption = "XC8";
+  for (Button* b : {&cmdBasic, &cmdPascal, &cmdC, &cmdPicbasic, &cmdAssembler, &cmdXC8})
     b->tooltip = "Should be available in Version 1.0";
   cmdCrystalModes.caption = "Crystal Modes";
   cmdInfo.caption = "&Info";
@@ -222,7 +223,8 @@ void Calculator::registerControls() {
       {"cmdExit", &cmdExit},           {"cmdSl1Max", &cmdSl1Max},     {"cmdSl1Min", &cmdSl1Min},
       {"cmdL", &cmdL},                 {"cmdR", &cmdR},               {"cmdBasic", &cmdBasic},
       {"cmdPascal", &cmdPascal},       {"cmdC", &cmdC},               {"cmdPicbasic", &cmdPicbasic},
-      {"cmdAssembler", &cmdAssembler}, {"cmdCrystalModes", &cmdCrystalModes}, {"cmdInfo", &cmdInfo},
+      {"cmdAssembler", &cmdAssembler}, {"cmdXC8", &cmdXC8},         {"cmdCrystalModes", &cmdCrystalModes},
+      {"cmdInfo", &cmdInfo},
   };
   for (const auto& [name, button] : buttons) add(name, button);
 
@@ -530,7 +532,8 @@ ListingInput Calculator::listingInput() const {
 }
 
 void Calculator::TextOutput() {
-  const ListingSyntax syntax{app_.CmtMark, app_.AssignOp, app_.BinPrefix, app_.HexPrefix, app_.StmtEnd};
+  const ListingSyntax syntax{app_.CmtMark, app_.AssignOp, app_.BinPrefix, app_.HexPrefix, app_.StmtEnd,
+                             listingLanguage_};
   for (const Family f : {Family::PIC16, Family::PIC18}) {
     if (!family[f == Family::PIC16 ? 0 : 1].value) continue;
     const auto texts = buildListings(f, listingInput(), syntax);
@@ -539,8 +542,10 @@ void Calculator::TextOutput() {
 }
 
 void Calculator::SetListingSyntax() {
-  const ListingSyntax last{app_.CmtMark, app_.AssignOp, app_.BinPrefix, app_.HexPrefix, app_.StmtEnd};
+  const ListingSyntax last{app_.CmtMark, app_.AssignOp, app_.BinPrefix, app_.HexPrefix, app_.StmtEnd,
+                           listingLanguage_};
   const ListingSyntax s = syntaxForLanguage(cbComment.index(), last);
+  listingLanguage_ = s.language;
   app_.CmtMark = s.CmtMark;
   app_.AssignOp = s.AssignOp;
   app_.BinPrefix = s.BinPrefix;

@@ -161,7 +161,7 @@ public:
 
   Button btnInterrupt, btnHertz, btnSearchInt, btnSearchHertz, cmdSearch;
   Button cmdResetData, cmdExit, cmdSl1Max, cmdSl1Min, cmdL, cmdR;
-  Button cmdBasic, cmdPascal, cmdC, cmdPicbasic, cmdAssembler, cmdCrystalModes, cmdInfo;
+  Button cmdBasic, cmdPascal, cmdC, cmdPicbasic, cmdAssembler, cmdXC8, cmdCrystalModes, cmdInfo;
 
   ComboBox cbPre, cbPost, cbComment;
   Slider sl1, slTimeout;
@@ -206,6 +206,8 @@ private:
   FrequencyUnit inputUnit_ = FrequencyUnit::Megahertz;
   TimeUnit periodUnit_ = TimeUnit::Nanoseconds;
   FrequencyUnit frequencyUnit_ = FrequencyUnit::Hertz;
+  // The language picked last, beside the five syntax strings of the record.
+  ListingLanguage listingLanguage_ = ListingLanguage::MikroBasic;
 };
 
 }  // namespace tickwell

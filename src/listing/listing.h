@@ -1,5 +1,5 @@
 // Register set-up listings of Timer0..Timer3 for the PIC16 and PIC18 families,
-// in the comment and number syntax of mikroBasic, mikroC or microPascal.
+// in the syntax of mikroBasic, mikroC, microPascal, XC8 or MPASM assembler.
 // Pure functions of their inputs: the calculator window passes the values of
 // its controls; tests build listings from explicit values.
 #pragma once
@@ -12,21 +12,29 @@
 
 namespace tickwell {
 
-// The five syntax strings of a listing language.
+// The languages of the language list, in list order.
+enum class ListingLanguage { MikroBasic, MikroC, MicroPascal, XC8, Assembler };
+
+// The five syntax strings of a listing language, and the language itself:
+// mikroBasic, mikroC and microPascal listings follow from the strings alone;
+// XC8 names bits through the <xc.h> ...bits structures, and the assembler
+// listing writes instructions.
 struct ListingSyntax {
   std::string CmtMark = "'";
   std::string AssignOp = "=";
   std::string BinPrefix = "%";
   std::string HexPrefix = "$";
   std::string StmtEnd = " ";
+  ListingLanguage language = ListingLanguage::MikroBasic;
 
   bool operator==(const ListingSyntax&) const = default;
 };
 
 // Entries of the language list, in list order.
-inline constexpr std::array<const char*, 3> kListingLanguages = {"mikroBasic", "mikroC", "microPascal"};
+inline constexpr std::array<const char*, 5> kListingLanguages = {"mikroBasic", "mikroC", "microPascal", "XC8",
+                                                                "Assembler"};
 
-// The syntax of list entry `index` (0..2); any other index (-1 when nothing is
+// The syntax of list entry `index` (0..4); any other index (-1 when nothing is
 // selected) keeps `last`.
 ListingSyntax syntaxForLanguage(int index, const ListingSyntax& last);
 

@@ -337,7 +337,8 @@ void MainWindow::build() {
     bottom->setSpacing(6);
     QGroupBox* code = frame(c.frCode);
     auto* cl = tight(new QHBoxLayout(code));
-    for (Button* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler}) cl->addWidget(button(*b));
+    for (Button* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler, &c.cmdXC8})
+      cl->addWidget(button(*b));
     bottom->addWidget(code);
     bottom->addWidget(button(c.cmdCrystalModes), 0, Qt::AlignBottom);
     bottom->addStretch();
@@ -416,7 +417,7 @@ void MainWindow::wireOtherWindows() {
   const std::pair<Button*, SourceCodeWindow::Language> languages[] = {
       {&c.cmdBasic, SourceCodeWindow::Language::Basic},         {&c.cmdPascal, SourceCodeWindow::Language::Pascal},
       {&c.cmdC, SourceCodeWindow::Language::C},                 {&c.cmdPicbasic, SourceCodeWindow::Language::PicBasic},
-      {&c.cmdAssembler, SourceCodeWindow::Language::Assembler},
+      {&c.cmdAssembler, SourceCodeWindow::Language::Assembler}, {&c.cmdXC8, SourceCodeWindow::Language::XC8},
   };
   for (const auto& [b, language] : languages) {
     QObject::connect(pushButton(*b), &QPushButton::clicked, this,

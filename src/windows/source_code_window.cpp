@@ -16,17 +16,24 @@ namespace tickwell {
 namespace {
 
 struct LanguageInfo {
-  const char* name;
   const char* title;
+  const char* file;       // data/examples/<file>-pic16.<extension>, -pic18 likewise
+  const char* extension;
 };
 
-constexpr std::array<LanguageInfo, 5> kLanguages{{
-    {"mikroBasic", "mikroBasic source code example"},
-    {"mikroPascal", "mikroPascal source code example"},
-    {"mikroC", "mikroC source code example"},
-    {"PicBasic", "PicBasic source code example"},
-    {"Assembler", "Assembler source code example"},
+// In the order of SourceCodeWindow::Language.
+constexpr std::array<LanguageInfo, 6> kLanguages{{
+    {"mikroBasic source code example", "mikrobasic", "bas"},
+    {"mikroPascal source code example", "mikropascal", "mpas"},
+    {"mikroC source code example", "mikroc", "c"},
+    {"PicBasic source code example", "picbasic", "pbp"},
+    {"Assembler source code example", "assembler", "asm"},
+    {"XC8 source code example", "xc8", "c"},
 }};
+
+const LanguageInfo& info(SourceCodeWindow::Language language) {
+  return kLanguages.at(static_cast<std::size_t>(language));
+}
 
 std::string readResource(const QString& path) {
   QFile file(path);
@@ -35,16 +42,17 @@ std::string readResource(const QString& path) {
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-std::string missingExampleNote(const char* language) {
-  return std::string("There is no ") + language + " source code example yet.\r\n" +
-         "Examples for more compilers should be available in version 1.0.\r\n";
-}
-
 }  // namespace
 
-std::string SourceCodeWindow::exampleText(Family family) {
-  return readResource(family == Family::Pic16 ? QStringLiteral(":/texts/mikrobasic_pic16.bas")
-                                              : QStringLiteral(":/texts/mikrobasic_pic18.bas"));
+QString SourceCodeWindow::examplePath(Language language, Family family) {
+  const LanguageInfo& i = info(language);
+  return QStringLiteral(":/examples/%1-%2.%3")
+      .arg(QLatin1String(i.file), family == Family::Pic16 ? QLatin1String("pic16") : QLatin1String("pic18"),
+           QLatin1String(i.extension));
+}
+
+std::string SourceCodeWindow::exampleText(Language language, Family family) {
+  return readResource(examplePath(language, family));
 }
 
 SourceCodeWindow::SourceCodeWindow(Platform& platform, CoverSwitch cover, QWidget* parent)
@@ -106,43 +114,16 @@ void SourceCodeWindow::runModal(Language language, Platform& platform, CoverSwit
 }
 
 void SourceCodeWindow::showLanguage(Language language) {
-  switch (language) {
-    case Language::Basic: basic(); break;
-    case Language::Pascal: pascal(); break;
-    case Language::C: c(); break;
-    case Language::PicBasic: picbasic(); break;
-    case Language::Assembler: assembler(); break;
-  }
+  lbllang->setText(QString::fromUtf8(info(language).title));
+  setTexts(exampleText(language, Family::Pic16), exampleText(language, Family::Pic18));
 }
 
-void SourceCodeWindow::basic() {
-  lbllang->setText(QString::fromUtf8(kLanguages[0].title));
-  setTexts(exampleText(Family::Pic16), exampleText(Family::Pic18));
-}
-
-void SourceCodeWindow::pascal() {
-  lbllang->setText(QString::fromUtf8(kLanguages[1].title));
-  const std::string note = missingExampleNote(kLanguages[1].name);
-  setTexts(note, note);
-}
-
-void SourceCodeWindow::c() {
-  lbllang->setText(QString::fromUtf8(kLanguages[2].title));
-  const std::string note = missingExampleNote(kLanguages[2].name);
-  setTexts(note, note);
-}
-
-void SourceCodeWindow::picbasic() {
-  lbllang->setText(QString::fromUtf8(kLanguages[3].title));
-  const std::string note = missingExampleNote(kLanguages[3].name);
-  setTexts(note, note);
-}
-
-void SourceCodeWindow::assembler() {
-  lbllang->setText(QString::fromUtf8(kLanguages[4].title));
-  const std::string note = missingExampleNote(kLanguages[4].name);
-  setTexts(note, note);
-}
+void SourceCodeWindow::basic() { showLanguage(Language::Basic); }
+void SourceCodeWindow::pascal() { showLanguage(Language::Pascal); }
+void SourceCodeWindow::c() { showLanguage(Language::C); }
+void SourceCodeWindow::picbasic() { showLanguage(Language::PicBasic); }
+void SourceCodeWindow::assembler() { showLanguage(Language::Assembler); }
+void SourceCodeWindow::xc8() { showLanguage(Language::XC8); }
 
 QString SourceCodeWindow::titleLine() const { return lbllang->text(); }
 

@@ -1,5 +1,6 @@
 // The modal window with an example interrupt program for each PIC family,
-// opened by the five compiler buttons of the main window.
+// opened by the six compiler buttons of the main window. The examples are the
+// files of data/examples, built in as Qt resources.
 #pragma once
 
 #include <QDialog>
@@ -20,7 +21,7 @@ class SourceCodeWindow : public QDialog {
   Q_OBJECT
 
 public:
-  enum class Language { Basic, Pascal, C, PicBasic, Assembler };
+  enum class Language { Basic, Pascal, C, PicBasic, Assembler, XC8 };
   enum class Family { Pic16, Pic18 };
   // Shows (true) or hides (false) the main window's cover panel.
   using CoverSwitch = std::function<void(bool)>;
@@ -34,16 +35,20 @@ public:
   static void runModal(Language language, Platform& platform, CoverSwitch cover,
                        QWidget* parent = nullptr);
 
-  // The mikroBasic example of a family, CR LF after every line.
-  static std::string exampleText(Family family);
+  // The example of a language for a family, exactly as stored (CR LF after
+  // every line); empty when the resource is missing.
+  static std::string exampleText(Language language, Family family);
+  // The resource path of that example, e.g. ":/examples/xc8-pic18.c".
+  static QString examplePath(Language language, Family family);
 
-  // The language procedures: each sets the title line; basic also fills the
-  // two example boxes, the others put a note there.
+  // The language procedures: each sets the title line and fills the two
+  // example boxes.
   void basic();
   void pascal();
   void c();
   void picbasic();
   void assembler();
+  void xc8();
   void showLanguage(Language language);
 
   QString titleLine() const;
