@@ -396,8 +396,8 @@ std::vector<QWidget*> MainWindow::readingOrder() const {
            &c.Ts1})
     add(control);
   order.push_back(widget("txtTimer"));
-  for (Button* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler, &c.cmdCrystalModes,
-                    &c.cmdInfo, &c.cmdResetData, &c.cmdExit})
+  for (Button* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler, &c.cmdXC8,
+                    &c.cmdCrystalModes, &c.cmdInfo, &c.cmdResetData, &c.cmdExit})
     add(b);
   return order;
 }

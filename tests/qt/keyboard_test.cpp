@@ -83,7 +83,7 @@ TEST_F(KeyboardTest, TabFollowsTheReadingOrderWithOneStopPerGroup) {
       "txtTimeout", "txtOverhead", "txtHexH", "txtHexL", "txtDecH", "txtDecL", "txtBin", "LabelCycle",
       "LabelHz", "LabelHz2", "btnInterrupt", "btnHertz", "txtSearchInt", "btnSearchInt", "txtSearchFreq",
       "btnSearchHertz", "cmdSearch", "chkUseScaler", "cbComment", "Ts1", "txtTimer", "cmdBasic", "cmdPascal",
-      "cmdC", "cmdPicbasic", "cmdAssembler", "cmdCrystalModes", "cmdInfo", "cmdResetData", "cmdExit"};
+      "cmdC", "cmdPicbasic", "cmdAssembler", "cmdXC8", "cmdCrystalModes", "cmdInfo", "cmdResetData", "cmdExit"};
   EXPECT_EQ(stops, expected);
 }
 
