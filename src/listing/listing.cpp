@@ -24,6 +24,8 @@
 #include <string>
 #include <string_view>
 
+#include "forms/utf8.h"
+
 namespace tickwell {
 
 namespace {
@@ -32,30 +34,11 @@ constexpr std::string_view kCrLf = "\r\n";
 
 std::string decimal(long long value) { return std::to_string(value); }
 
-// True for the lead byte of a UTF-8 character (anything but a continuation byte).
-bool startsCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }
+// Character `n` (1-based) of a bit text, or "" when the text is shorter.
+std::string characterAt(const std::string& text, int n) { return std::string(utf8::at(text, static_cast<std::size_t>(n))); }
 
-// Character `n` (1-based) of a text, or "" when the text is shorter.
-std::string characterAt(const std::string& text, int n) {
-  int seen = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (!startsCharacter(text[i])) continue;
-    if (++seen == n) {
-      std::size_t end = i + 1;
-      while (end < text.size() && !startsCharacter(text[end])) ++end;
-      return text.substr(i, end - i);
-    }
-  }
-  return {};
-}
-
-// The final character of a text, or "" for an empty text.
-std::string lastCharacter(const std::string& text) {
-  if (text.empty()) return {};
-  std::size_t start = text.size() - 1;
-  while (start > 0 && !startsCharacter(text[start])) --start;
-  return text.substr(start);
-}
+// The final character of a bit text, or "" for an empty text.
+std::string lastCharacter(const std::string& text) { return std::string(utf8::last(text)); }
 
 // Whether a count text gets its ISR line: it must sort after "0" by character code.
 bool sortsAfterZero(const std::string& text) { return text.compare("0") > 0; }
@@ -311,7 +294,8 @@ std::string pic18Timer0(const ListingInput& in, const ListingSyntax& s) {
   Writer w(s);
   // The heading has no line end of its own: it runs on into the summary.
   w.raw(s.CmtMark + " Timer0 Registers:");
-  w.comment(" " + decimal((static_cast<long long>(in.timerMode) + 1) * 8) + "-Bit Mode; Prescaler=" + in.preText +
+  // (Built from a std::string: g++ 12 at -O3 warns falsely about a literal + string.)
+  w.comment(std::string(" ") + decimal((static_cast<long long>(in.timerMode) + 1) * 8) + "-Bit Mode; Prescaler=" + in.preText +
             "; TMRH Preset=" + in.hexH + "; TMRL Preset=" + in.hexL + "; Freq=" + in.hzCaption + in.hertzUnit +
             "; Period=" + in.periodCaption + " " + in.periodUnit);
   isrLines(w, in);

@@ -224,6 +224,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LineCase{"P16T0BasicPs2", Family::PIC16, kBasic, 0, nullptr,
                  "OPTION_REG.PS2  = 1 ' bits 2-0  PS2:PS0: Prescaler Rate Select bits\r\n"},
+        // A bit text is taken in characters: a two-byte one stays whole.
+        LineCase{"P16T0BasicWideCharacter", Family::PIC16, kBasic, 0, [](ListingInput& in) { in.preBits = "\xC2\xB5" "01"; },
+                 "OPTION_REG.PS2  = \xC2\xB5 ' bits 2-0  PS2:PS0: Prescaler Rate Select bits\r\n"},
         LineCase{"P16T0BasicAdjusted", Family::PIC16, kBasic, 0, adjust,
                  "TMR0 = 100            ' preset for timer register(2 cycle adjusted)\r\n"},
         LineCase{"P16T0PascalUnadjusted", Family::PIC16, kPascal, 0, nullptr,

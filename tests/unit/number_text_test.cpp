@@ -20,8 +20,12 @@ TEST(NumberTextTest, ParseNumberReadsWholeTextOnly) {
       {"  ", false, 0}, {".", false, 0}, {"-", false, 0}, {"1,000", false, 0}, {"&H10", false, 0},
       {"0x10", false, 0}, {"inf", false, 0}, {"NaN", false, 0}, {"\xEF\xBC\x91", false, 0},
       {"1 2", false, 0}, {"12a", false, 0}, {"1e", false, 0}, {"1e+", false, 0},
-      {"1.2.3", false, 0}};
+      {"1.2.3", false, 0},
+      // Underflow reads as 0 however the digits are spread; overflow is no number.
+      {"0.1e400", false, 0}};
   // clang-format on
+  const std::string tiny = "0." + std::string(400, '0') + "1e5";  // 1e-396
+  EXPECT_EQ(parseNumber(tiny), 0.0);
   for (const auto& r : rows) {
     const auto got = parseNumber(r.text);
     ASSERT_EQ(got.has_value(), r.ok) << '"' << r.text << '"';
@@ -35,7 +39,8 @@ TEST(NumberTextTest, LeadingValueReadsLikeVal) {
   // clang-format off
   const struct { const char* text; double value; } rows[] = {
       {"1 2 3", 123}, {"12a", 12}, {"abc", 0}, {"", 0}, {"1e400", 0}, {"-5", -5}, {"1e", 1},
-      {"2.5e-x", 2.5}, {"1.5.7", 1.5}, {" - 4 . 5 E 1", -45}, {"\r\n7\t", 7}, {"1,000", 1}};
+      {"2.5e-x", 2.5}, {"1.5.7", 1.5}, {" - 4 . 5 E 1", -45}, {"\r\n7\t", 7}, {"1,000", 1},
+      {"12-3", 12}, {"5+", 5}};
   // clang-format on
   for (const auto& r : rows) EXPECT_EQ(leadingValue(r.text), r.value) << '"' << r.text << '"';
 }
