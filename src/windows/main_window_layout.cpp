@@ -340,13 +340,21 @@ void MainWindow::build() {
     for (Button* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler, &c.cmdXC8})
       cl->addWidget(button(*b));
     bottom->addWidget(code);
-    bottom->addWidget(button(c.cmdCrystalModes), 0, Qt::AlignBottom);
-    bottom->addStretch();
+    // The other commands stand on the line of the example buttons: lifted by
+    // what the frame keeps below its buttons, the link centred among them.
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(6);
+    code->ensurePolished();
+    commands->setContentsMargins(0, 0, 0, code->contentsMargins().bottom() + cl->contentsMargins().bottom());
+    commands->addWidget(button(c.cmdCrystalModes), 0, Qt::AlignVCenter);
+    commands->addStretch();
     auto* link = new HyperlinkLabel(QStringLiteral("Homepage"), app_.HomePage, platform_);
     link->setToolTip(QStringLiteral("Click here to check on homepage for update."));
     keep("txtHyperlink", link);
-    bottom->addWidget(link, 0, Qt::AlignBottom);
-    for (Button* b : {&c.cmdInfo, &c.cmdResetData, &c.cmdExit}) bottom->addWidget(button(*b), 0, Qt::AlignBottom);
+    commands->addWidget(link, 0, Qt::AlignVCenter);
+    for (Button* b : {&c.cmdInfo, &c.cmdResetData, &c.cmdExit}) commands->addWidget(button(*b), 0, Qt::AlignVCenter);
+    bottom->addLayout(commands, 1);
+    bottom->setAlignment(commands, Qt::AlignBottom);
     page->addLayout(bottom);
   }
 

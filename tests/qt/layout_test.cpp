@@ -97,5 +97,17 @@ TEST_F(LayoutTest, TheWindowKeepsItsSizeForEveryValue) {
   }
 }
 
+TEST_F(LayoutTest, TheCommandsStandOnTheLineOfTheExampleButtons) {
+  // Text baselines: the same font centred in boxes of the same height, so the
+  // middles of the boxes must agree.
+  auto middle = [this](const char* name) {
+    QWidget* w = window->widget(name);
+    return w->mapTo(window.get(), w->rect().center()).y();
+  };
+  const int line = middle("cmdBasic");
+  for (const char* name : {"cmdXC8", "cmdCrystalModes", "txtHyperlink", "cmdInfo", "cmdResetData", "cmdExit"})
+    EXPECT_NEAR(middle(name), line, 1) << name;
+}
+
 }  // namespace
 }  // namespace tickwell
