@@ -47,6 +47,8 @@ private:
   void act(const std::function<void()>& action);
   void build();
   void wireOtherWindows();
+  // The solutions dialog for the wanted value of the search entries.
+  void openSolutions();
   void keep(const std::string& name, QWidget* w) { widgets_[name] = w; }
 
   // Widgets bound to the model's controls; each adds its refresher and is
