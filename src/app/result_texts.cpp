@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 #include "app/number_text.h"
 
@@ -47,10 +47,11 @@ std::string signedText(double value, std::string_view mask) {
   return value > 0 && text != "0" ? "+" + text : text;
 }
 
+// Like printf("%.10g"), whatever the locale.
 std::string tenDigits(double value) {
   std::array<char, 32> buf{};
-  std::snprintf(buf.data(), buf.size(), "%.10g", value);
-  return buf.data();
+  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 10);
+  return std::string(buf.data(), res.ptr);
 }
 
 template <class Unit>

@@ -47,6 +47,8 @@ public:
   std::optional<Column> sortColumn() const { return sortColumn_; }
   bool ascending() const { return ascending_; }
 
+  // Every row of the timers considered, in the ranking, with what they reach.
+  const SolveOutcome& outcome() const { return outcome_; }
   std::size_t rowCount() const { return rows_.size(); }
   const Solution& solution(std::size_t row) const { return outcome_.solutions.at(rows_.at(row)); }
   std::string cell(std::size_t row, Column column) const;
