@@ -177,7 +177,9 @@ public:
   Label lblMin1, lblMax1, lblMin2, lblMax2, lblMinTxt, lblMaxTxt, lblMinTxtFreq, lblMaxTxtFreq;
   Label LabelCycle, LabelHz, LabelHz2, lblInputOSC;
   Label lblNoteTMR0, lblNotePR2, lblWDT, lblOff1, lblOff2, lblOr, lblISRMax;
-  // What the last search achieved and its error, beside the search entries.
+  // Beside the search entries: what the last search achieved, in the search
+  // unit, and its error in ppm. Blank until a search has applied its result,
+  // after a search that was refused, and once the wanted value is edited.
   Label lblSearchError;
   Label lblCycleTxt, lblFreqTxt, lblClockFreqTxt, lblHexTxt, lblDecTxt, lblBinTxt, lblTmrH, lblTmrL;
 

@@ -20,6 +20,13 @@ std::string ratioText(double ratio) { return "1:" + plainNumber(ratio); }
 
 std::string widthText(Width w) { return w == Width::Bits8 ? "8-bit" : "16-bit"; }
 
+std::string timerText(int timer) {
+  // Appended, not "Timer" + ...: GCC 12 warns falsely on that in Release (-Wrestrict).
+  std::string text = "Timer";
+  text += std::to_string(timer);
+  return text;
+}
+
 // The value a column sorts by; the error columns by its size, then its sign.
 double sortKey(const Solution& s, SolutionsTable::Column c) {
   using Column = SolutionsTable::Column;
@@ -52,8 +59,11 @@ std::string SolutionsTable::choiceCaption(std::size_t choice) const {
   const TimerChoice& c = choices_.at(choice);
   const auto sameTimer = std::count_if(choices_.begin(), choices_.end(),
                                        [&](const TimerChoice& other) { return other.timer == c.timer; });
-  std::string text = "Timer" + std::to_string(c.timer);
-  if (sameTimer > 1) text += " " + widthText(c.width);
+  std::string text = timerText(c.timer);
+  if (sameTimer > 1) {
+    text += ' ';
+    text += widthText(c.width);
+  }
   return text;
 }
 
@@ -115,7 +125,7 @@ void SolutionsTable::arrange() {
 std::string SolutionsTable::cell(std::size_t row, Column column) const {
   const Solution& s = solution(row);
   switch (column) {
-    case Column::Timer: return "Timer" + std::to_string(s.settings.timer);
+    case Column::Timer: return timerText(s.settings.timer);
     case Column::Width: return widthText(s.settings.width);
     case Column::Prescaler: return ratioText(s.settings.prescale);
     case Column::Postscaler: return timerSpec(s.settings.timer).hasPostscaler ? ratioText(s.settings.postscale) : "-";

@@ -385,9 +385,9 @@ std::string runCalc(const Config& c) {
                     {counts, k.lblToInterrupt.caption()},
                     {k.frInterrupt.caption, with(k.lblInterrupt, k.btnInterrupt.caption)},
                     {k.frHertz.caption, with(k.lblHz, k.btnHertz.caption)},
-                    {"Search limits", minPeriod + " to " + maxPeriod + ", " + minFrequency + " to " + maxFrequency},
-                    {"Preload", "HEX " + k.txtHexH.text() + " " + k.txtHexL.text() + ", DEC " + k.txtDecH.text() +
-                                    " " + k.txtDecL.text() + ", BIN " + k.txtBin.text()}});
+                    {k.FrMinMax.caption, minPeriod + " to " + maxPeriod + ", " + minFrequency + " to " + maxFrequency},
+                    {k.frPreload.caption, "HEX " + k.txtHexH.text() + " " + k.txtHexL.text() + ", DEC " +
+                                              k.txtDecH.text() + " " + k.txtDecL.text() + ", BIN " + k.txtBin.text()}});
   }
   JsonWriter j;
   j.beginObject();
