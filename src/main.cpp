@@ -1,16 +1,42 @@
-// The desktop program: start-up, the screen check, then the calculator window.
+// The desktop program: start-up, the screen check, then the calculator window;
+// or, with a command, the command line, which needs no display.
 #include <QApplication>
+#include <QCoreApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "app/startup.h"
 #include "calculator/calculator.h"
+#include "cli/cli.h"
 #include "icons.h"
 #include "main_window.h"
 #include "qt_platform.h"
 #include "version.h"
 
+namespace {
+
+// The command line on a QCoreApplication: no platform plugin, no display. The
+// output is complete before it is written.
+int runCommandLine(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("tickwell"));
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(tickwell::kVersionText));
+  const tickwell::cli::Result result = tickwell::cli::run(QCoreApplication::arguments());
+  std::fwrite(result.err.data(), 1, result.err.size(), stderr);
+  if (std::fwrite(result.out.data(), 1, result.out.size(), stdout) != result.out.size() || std::fflush(stdout) != 0) {
+    std::fputs("tickwell: the output could not be written\n", stderr);
+    return tickwell::cli::kOutOfReach;
+  }
+  return result.status;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (tickwell::cli::wantsCommandLine(std::vector<std::string>(argv, argv + argc))) return runCommandLine(argc, argv);
   const auto set = [](const char* name) {
     const char* v = std::getenv(name);
     return v && *v;

@@ -35,4 +35,16 @@ std::string shownPeriod(double periodNs, TimeUnit unit);
 // The interrupt frequency as its label shows it.
 std::string shownFrequency(double frequencyHz, FrequencyUnit unit);
 
+// An error in parts per million as the window writes it: grouped, up to three
+// decimals, with its sign unless it shows as 0 ("+7.629", "-1,600", "0").
+std::string ppmText(double ppm);
+// The same error in percent, up to seven decimals ("-0.16", "+0.0007629").
+std::string percentText(double ppm);
+
+// A period (ns) or frequency (Hz) for a message: in the largest unit in which
+// it is at least 1 (or the smallest unit), with up to ten significant digits:
+// "524.288 ms", "1 µs", "1.907348633 Hz".
+std::string periodText(double ns);
+std::string frequencyText(double hz);
+
 }  // namespace tickwell

@@ -10,6 +10,7 @@
 #include "app/result_texts.h"
 #include "app/units.h"
 #include "calculator/constants.h"
+#include "calculator/oscillator_entry.h"
 
 namespace tickwell {
 
@@ -53,7 +54,7 @@ void Calculator::buildControls() {
   chkUseScaler.caption = "USE ACTUAL SCALER VALUES FOR SEARCH";
 
   txtFreq.setText(kDefaultOscText);
-  txtFreq.maxLength = 8;
+  txtFreq.maxLength = kOscEntryLength;
   txtFreq.tooltip = "Only numbers from 0 to 48000000";
   txtPreBits.setText("000");
   txtPostBits.setText("0000");
@@ -106,6 +107,8 @@ void Calculator::buildControls() {
   setupLabel(lblTmrL, "TMRL");
 
   cmdSearch.caption = "SEARCH";
+  cmdSolutions.caption = "ALL SOLUTIONS\u2026";
+  cmdSolutions.tooltip = "Every configuration of every timer for the wanted value, ranked by error";
   cmdResetData.caption = "Reset values";
   cmdExit.caption = "E&xit";
   cmdSl1Max.caption = "SET MAX";
@@ -213,7 +216,7 @@ void Calculator::registerControls() {
       {"lblFreqTxt", &lblFreqTxt},     {"lblClockFreqTxt", &lblClockFreqTxt},
       {"lblHexTxt", &lblHexTxt},       {"lblDecTxt", &lblDecTxt},
       {"lblBinTxt", &lblBinTxt},       {"lblTmrH", &lblTmrH},
-      {"lblTmrL", &lblTmrL},
+      {"lblTmrL", &lblTmrL},           {"lblSearchError", &lblSearchError},
   };
   for (const auto& [name, label] : labels) add(name, label);
 
@@ -224,7 +227,7 @@ void Calculator::registerControls() {
       {"cmdL", &cmdL},                 {"cmdR", &cmdR},               {"cmdBasic", &cmdBasic},
       {"cmdPascal", &cmdPascal},       {"cmdC", &cmdC},               {"cmdPicbasic", &cmdPicbasic},
       {"cmdAssembler", &cmdAssembler}, {"cmdXC8", &cmdXC8},         {"cmdCrystalModes", &cmdCrystalModes},
-      {"cmdInfo", &cmdInfo},
+      {"cmdInfo", &cmdInfo},           {"cmdSolutions", &cmdSolutions},
   };
   for (const auto& [name, button] : buttons) add(name, button);
 

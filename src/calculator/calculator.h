@@ -16,6 +16,7 @@
 #include "forms/controls.h"
 #include "forms/platform.h"
 #include "listing/listing.h"
+#include "search/solver.h"
 #include "timer/timer_model.h"
 #include "timer/units.h"
 
@@ -128,6 +129,28 @@ public:
   void SearchPeriod();
   void SearchFrequency();
 
+  // --- all solutions
+  // What the solutions dialog solves: the wanted value of the search entries
+  // (the period when both hold one) for the window's family, oscillator,
+  // Fosc/4, ISR timeout and overhead, with the TMR0 and PR2 adjustment of
+  // Timer0 and Timer2 (the check box of the selected timer, the kept one of
+  // the other). Nothing while no entry holds a positive value.
+  std::optional<SolveRequest> solveRequest() const;
+  // Puts a configuration into the window through its controls, whose
+  // handlers then run as for the user's own choices: oscillator (when it
+  // differs), Fosc/4, timer, width, family, prescaler, postscaler, ISR
+  // timeout and overhead, the adjustment box, and last the preload, so that
+  // settings() then equals `s`. `s` must be one the window can hold: a width
+  // and family the timer counts in, a ratio of its lists, a whole timeout
+  // 0..15, an overhead 0..32767, a preload within the width, TMR0 Adjust only
+  // on Timer0 with a preload of 2 or more, PR2 Adjust only on Timer2, and an
+  // oscillator the entry can take (oscEntryText).
+  void applySettings(const TimerSettings& s);
+  void applySolution(const Solution& solution) { applySettings(solution.settings); }
+  // Selects the oscillator preset whose text this is, else "Other" with the
+  // text entered.
+  void enterOscillator(const std::string& text);
+
   // The values the listings read, as the controls show them.
   ListingInput listingInput() const;
   // The configuration the controls hold, as the last recalculation read it.
@@ -157,9 +180,15 @@ public:
   Label lblMin1, lblMax1, lblMin2, lblMax2, lblMinTxt, lblMaxTxt, lblMinTxtFreq, lblMaxTxtFreq;
   Label LabelCycle, LabelHz, LabelHz2, lblInputOSC;
   Label lblNoteTMR0, lblNotePR2, lblWDT, lblOff1, lblOff2, lblOr, lblISRMax;
+  // Beside the search entries: what the last search achieved, in the search
+  // unit, and its error in ppm. Blank until a search has applied its result,
+  // after a search that was refused, and once the wanted value is edited.
+  Label lblSearchError;
   Label lblCycleTxt, lblFreqTxt, lblClockFreqTxt, lblHexTxt, lblDecTxt, lblBinTxt, lblTmrH, lblTmrL;
 
   Button btnInterrupt, btnHertz, btnSearchInt, btnSearchHertz, cmdSearch;
+  // Opens the solutions dialog (in the view; the model has no handler).
+  Button cmdSolutions;
   Button cmdResetData, cmdExit, cmdSl1Max, cmdSl1Min, cmdL, cmdR;
   Button cmdBasic, cmdPascal, cmdC, cmdPicbasic, cmdAssembler, cmdXC8, cmdCrystalModes, cmdInfo;
 
@@ -186,6 +215,8 @@ private:
   void showPreloadViews();
   void showLimits();
   void restoreTimerSettings(int timer);
+  // The search label after a search that applied its result.
+  void showSearchError(double achieved, double wanted, const std::string& shown, std::string_view unit);
   // The timeout text taken over by the slider even when the text is unchanged.
   void restoreTimeoutText(const std::string& text);
   // A unit caption set from its unit (which runs the caption's Change handler).

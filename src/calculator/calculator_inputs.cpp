@@ -8,6 +8,7 @@
 #include "app/units.h"
 #include "calculator/calculator.h"
 #include "calculator/constants.h"
+#include "calculator/oscillator_entry.h"
 
 namespace tickwell {
 
@@ -15,32 +16,6 @@ namespace {
 
 const std::array<const char*, 15> kFreqPresets = {"100", "250", "500", "1",  "2",  "4",  "8", "10",
                                                   "12",  "16",  "20",  "24", "32", "40", "48"};
-
-// The lowest and highest oscillator frequencies (Hz) the calculator accepts, so
-// that no result is ever infinite or not a number.
-constexpr double kMinOscFreq = 0.001;
-constexpr double kMaxOscFreq = 1e15;
-
-
-struct OscInput {
-  FrequencyUnit unit;
-  double oscFreq;  // Hz
-};
-
-// The magnitude rule: small numbers are MHz, middle ones kHz, large ones Hz.
-OscInput oscFromValue(double v) {
-  if (v <= 48) return {FrequencyUnit::Megahertz, v * 1000000};
-  if (v < 1000) return {FrequencyUnit::Kilohertz, v / 1000 * 1000000};
-  if (v <= 480000000) return {FrequencyUnit::Hertz, v / 1000000 * 1000000};
-  return {FrequencyUnit::Megahertz, v * 1000000};
-}
-
-bool acceptableFrequency(const std::string& text) {
-  const auto v = parseNumber(text);
-  if (!v || *v <= 0) return false;
-  const double osc = oscFromValue(*v).oscFreq;
-  return osc >= kMinOscFreq && osc <= kMaxOscFreq;
-}
 
 }  // namespace
 
@@ -54,11 +29,25 @@ void Calculator::opFreq_Click(int index) {
 
 void Calculator::txtFreq_KeyPress() { opFreq.select(kOtherOscPreset); }
 
+void Calculator::enterOscillator(const std::string& text) {
+  for (std::size_t i = 0; i < kFreqPresets.size(); ++i) {
+    if (text == kFreqPresets[i]) {
+      if (opFreq.selected() == static_cast<int>(i))
+        txtFreq.setText(text);
+      else
+        opFreq.select(static_cast<int>(i));
+      return;
+    }
+  }
+  opFreq.select(kOtherOscPreset);
+  txtFreq.setText(text);
+}
+
 void Calculator::txtFreq_Change() {
   // Not a number, empty, zero, negative or out of range: back to 4 MHz. The
   // replacement runs this handler nested; this run then goes on with "4".
-  if (!acceptableFrequency(txtFreq.text())) txtFreq.setText(kDefaultOscText);
-  const OscInput in = oscFromValue(parseNumber(txtFreq.text()).value_or(4));
+  if (!oscFromText(txtFreq.text())) txtFreq.setText(kDefaultOscText);
+  const OscInput in = oscFromText(txtFreq.text()).value_or(oscFromValue(4));
   setUnit(lblInputOSC, inputUnit_, in.unit);
   app_.OscFreq = in.oscFreq;
   Recalculate();

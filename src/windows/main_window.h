@@ -54,6 +54,8 @@ private:
   void build();
   void setReadingOrder();
   void wireOtherWindows();
+  // The solutions dialog for the wanted value of the search entries.
+  void openSolutions();
   void keep(const std::string& name, QWidget* w) { widgets_[name] = w; }
 
   // Widgets bound to the model's controls; each adds its refresher and is

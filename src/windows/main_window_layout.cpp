@@ -16,6 +16,7 @@
 #include "icons.h"
 #include "main_window.h"
 #include "osc_mode_window.h"
+#include "solutions_dialog.h"
 #include "source_code_window.h"
 
 namespace tickwell {
@@ -268,10 +269,12 @@ void MainWindow::build() {
     auto* grid = tight(new QGridLayout(g));
     grid->addLayout(row({fixedWidth(textBox(c.txtSearchInt), 100), button(c.btnSearchInt, true),
                          label(c.lblOr), fixedWidth(textBox(c.txtSearchFreq), 100),
-                         button(c.btnSearchHertz, true), button(c.cmdSearch)},
+                         button(c.btnSearchHertz, true), button(c.cmdSearch), button(c.cmdSolutions)},
                         6),
                     0, 0);
-    grid->addWidget(checkBox(c.chkUseScaler), 1, 0);
+    auto* achieved = label(c.lblSearchError);
+    achieved->setToolTip(QStringLiteral("What the last search set, against the wanted value"));
+    grid->addLayout(row({checkBox(c.chkUseScaler), achieved}, 2), 1, 0);
     searchRow->addWidget(g, 3);
 
     QGroupBox* limits = frame(c.FrMinMax);
@@ -437,6 +440,19 @@ void MainWindow::wireOtherWindows() {
   });
   QObject::connect(pushButton(c.cmdInfo), &QPushButton::clicked, this,
                    [this] { AboutWindow::runModal(app_, platform_, this); });
+  QObject::connect(pushButton(c.cmdSolutions), &QPushButton::clicked, this, [this] { openSolutions(); });
+}
+
+void MainWindow::openSolutions() {
+  const auto request = calc_.solveRequest();
+  if (!request) {
+    platform_.messageBox("Type a wanted period or frequency into the search entries first.", MsgIcon::Information,
+                         MsgButtons::Ok, app_.AppName);
+    return;
+  }
+  SolutionsDialog dialog(SolutionsTable(*request, calc_.periodUnit(), calc_.frequencyUnit()),
+                         [this](const Solution& s) { act([this, &s] { calc_.applySolution(s); }); }, this);
+  dialog.exec();
 }
 
 }  // namespace tickwell

@@ -1,0 +1,631 @@
+#include "cli/cli.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+
+#include "app/number_text.h"
+#include "app/result_texts.h"
+#include "app/startup.h"
+#include "calculator/calculator.h"
+#include "calculator/oscillator_entry.h"
+#include "calculator/solutions.h"
+#include "cli/cli_values.h"
+#include "cli/json_writer.h"
+#include "listing/listing.h"
+#include "version.h"
+
+namespace tickwell::cli {
+
+namespace {
+
+// A problem with the command line: exit status 2, the message on stderr.
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+enum class Command { Solve, Calc, Listing };
+
+struct OptionInfo {
+  const char* name;
+  const char* valueName;  // nullptr for a flag
+  const char* description;
+  // Which commands take it: s(olve), c(alc), l(isting).
+  const char* commands;
+};
+
+// clang-format off
+constexpr OptionInfo kOptions[] = {
+    {"family", "pic16|pic18", "Microcontroller family (default pic16).", "scl"},
+    {"osc", "FREQ", "Oscillator frequency (default 4MHz).", "scl"},
+    {"no-fosc4", nullptr, "The timer counts the oscillator itself, not instruction cycles (oscillator / 4).", "scl"},
+    {"timer", "N", "Timer 0 to 3 (default 0); for solve, the one timer considered.", "scl"},
+    {"width", "8|16", "Counter width (default: 8-bit where the timer has it); for solve, the one width considered.", "scl"},
+    {"prescaler", "N", "Prescaler ratio, as 32 for 1:32 (default 1); for solve, the only one considered.", "scl"},
+    {"postscaler", "N", "Timer2 postscaler ratio 1 to 16 (default 1); for solve, the only one considered.", "scl"},
+    {"preload", "N", "Value written to the timer register, PR2 on Timer2 (default 0).", "cl"},
+    {"tmr0-adjust", nullptr, "TMR0 Adjust: count back the two cycles lost when TMR0 is written (Timer0).", "scl"},
+    {"pr2-adjust", nullptr, "PR2 Adjust: count the cycle of the PR2 match (Timer2).", "scl"},
+    {"timeout", "N", "ISR timeout, 0 to 15 cycles (default 0).", "scl"},
+    {"overhead", "N", "ISR overhead, 0 to 32767 cycles (default 0).", "scl"},
+    {"period", "TIME", "Wanted interrupt period.", "s"},
+    {"frequency", "FREQ", "Wanted interrupt frequency.", "s"},
+    {"timers", "LIST", "Timers considered, as 0,1,2 (default: every timer of the family).", "s"},
+    {"limit", "N", "Show the best N solutions, 0 for all (default 10).", "s"},
+    {"language", "NAME", "Listing language (default mikroBasic).", "l"},
+    {"crlf", nullptr, "End the listing's lines with CR LF, as the window's listing (default LF).", "l"},
+    {"period-unit", "UNIT", "Unit of the shown periods: ns, us, ms or s (default ns; for solve, the unit of the wanted period).", "scl"},
+    {"frequency-unit", "UNIT", "Unit of the shown frequencies: Hz, kHz or MHz (default Hz; for solve, the unit of the wanted frequency).", "scl"},
+    {"json", nullptr, "Machine-readable output (JSON).", "scl"},
+};
+// clang-format on
+
+const char* const kDescription =
+    "Works out what the timers of PIC16 and PIC18 microcontrollers do.\n"
+    "\n"
+    "Commands:\n"
+    "  solve    every timer configuration for --period or --frequency, best first\n"
+    "  calc     the results of one configuration, as the window shows them\n"
+    "  listing  the register listing of one configuration\n"
+    "\n"
+    "FREQ takes Hz, kHz or MHz (a bare number is Hz); TIME takes ns, us, \xC2\xB5s, ms or s\n"
+    "(a bare number is seconds); both in any case. Without a command, the window starts.\n"
+    "Exit status: 0 done, 1 nothing within reach, 2 bad usage.";
+
+const OptionInfo* findOption(const QString& name) {
+  for (const OptionInfo& o : kOptions)
+    if (name == QLatin1String(o.name)) return &o;
+  return nullptr;
+}
+
+std::string str(const QString& s) { return s.toStdString(); }
+
+// The options the command line knows, with their help texts.
+void defineOptions(QCommandLineParser& parser) {
+  parser.setApplicationDescription(QString::fromUtf8(kDescription));
+  parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("solve, calc or listing"),
+                               QStringLiteral("solve|calc|listing"));
+  for (const OptionInfo& o : kOptions) {
+    QCommandLineOption option(QString::fromLatin1(o.name), QString::fromUtf8(o.description));
+    if (o.valueName) option.setValueName(QString::fromLatin1(o.valueName));
+    parser.addOption(option);
+  }
+  parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")));
+  parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                                      QStringLiteral("Show the version.")));
+}
+
+// ------------------------------------------------------------------ reading
+
+struct Config {
+  Command command = Command::Calc;
+  Family family = Family::PIC16;
+  double oscHz = 4000000;
+  bool fosc4 = true;
+  std::optional<int> timer;
+  std::optional<Width> width;
+  std::optional<long long> prescale;
+  std::optional<long long> postscale;
+  std::optional<long long> preload;
+  bool tmr0Adjust = false;
+  bool pr2Adjust = false;
+  long long timeout = 0;
+  double overhead = 0;
+  std::optional<Wanted> wanted;
+  std::vector<long long> timers;
+  long long limit = 10;
+  int language = 0;
+  bool crlf = false;
+  std::optional<TimeUnit> periodUnit;
+  std::optional<FrequencyUnit> frequencyUnit;
+  bool json = false;
+};
+
+std::string timerName(long long t) { return "Timer" + std::to_string(t); }
+
+class Reader {
+public:
+  explicit Reader(const QCommandLineParser& p) : p_(p) {}
+
+  bool has(const char* name) const { return p_.isSet(QString::fromLatin1(name)); }
+  std::string text(const char* name) const { return str(p_.value(QString::fromLatin1(name))); }
+
+  template <class T, class Parse>
+  std::optional<T> read(const char* name, Parse parse, const std::string& what) const {
+    if (!has(name)) return std::nullopt;
+    const std::string t = text(name);
+    const auto v = parse(t);
+    if (!v) throw UsageError("--" + std::string(name) + " " + t + " is not " + what);
+    return static_cast<T>(*v);
+  }
+
+private:
+  const QCommandLineParser& p_;
+};
+
+std::optional<Command> commandOf(const std::string& word) {
+  if (word == "solve") return Command::Solve;
+  if (word == "calc") return Command::Calc;
+  if (word == "listing") return Command::Listing;
+  return std::nullopt;
+}
+
+char letterOf(Command c) { return c == Command::Solve ? 's' : c == Command::Calc ? 'c' : 'l'; }
+
+std::string commandList(const char* commands) {
+  std::string out;
+  for (const char c : std::string_view(commands)) {
+    if (!out.empty()) out += " and ";
+    out += c == 's' ? "solve" : c == 'c' ? "calc" : "listing";
+  }
+  return out;
+}
+
+Config readConfig(const QCommandLineParser& parser, Command command) {
+  // Each option once, and only where it applies.
+  const QStringList names = parser.optionNames();
+  for (const QString& name : names) {
+    const OptionInfo* o = findOption(name);
+    if (!o) continue;
+    if (std::string_view(o->commands).find(letterOf(command)) == std::string_view::npos)
+      throw UsageError("--" + str(name) + " applies to " + commandList(o->commands) + " only");
+    if (names.count(name) > 1) throw UsageError("--" + str(name) + " is given more than once");
+  }
+
+  const Reader r(parser);
+  Config c;
+  c.command = command;
+  if (r.has("family")) {
+    const std::string f = str(parser.value(QStringLiteral("family")).toLower());
+    if (f != "pic16" && f != "pic18") throw UsageError("--family " + r.text("family") + " is not pic16 or pic18");
+    c.family = f == "pic16" ? Family::PIC16 : Family::PIC18;
+  }
+  if (const auto osc = r.read<double>("osc", parseFrequency, "a positive frequency such as 20MHz")) {
+    if (!oscEntryText(*osc))
+      throw UsageError("--osc " + r.text("osc") + " is not an oscillator frequency the window's entry takes " +
+                       "(eight characters, from 0.001 Hz)");
+    c.oscHz = *osc;
+  }
+  c.fosc4 = !r.has("no-fosc4");
+  c.timer = r.read<int>("timer", [](std::string_view t) {
+    const auto v = parseWhole(t);
+    return v && *v >= 0 && *v < kTimerCount ? v : std::nullopt;
+  }, "a timer from 0 to 3");
+  c.width = r.read<Width>("width", [](std::string_view t) -> std::optional<Width> {
+    if (t == "8") return Width::Bits8;
+    if (t == "16") return Width::Bits16;
+    return std::nullopt;
+  }, "8 or 16");
+  c.prescale = r.read<long long>("prescaler", parseRatio, "a ratio such as 32 or 1:32");
+  c.postscale = r.read<long long>("postscaler", parseRatio, "a ratio such as 5 or 1:5");
+  c.preload = r.read<long long>("preload", parseWhole, "a whole number");
+  c.tmr0Adjust = r.has("tmr0-adjust");
+  c.pr2Adjust = r.has("pr2-adjust");
+  c.timeout = r.read<long long>("timeout", [](std::string_view t) {
+    const auto v = parseWhole(t);
+    return v && *v >= 0 && *v <= 15 ? v : std::nullopt;
+  }, "a whole number of cycles from 0 to 15").value_or(0);
+  c.overhead = r.read<double>("overhead", [](std::string_view t) {
+    const auto v = parseNumber(t);
+    return v && *v >= 0 && *v <= 32767 ? v : std::nullopt;
+  }, "a number of cycles from 0 to 32767").value_or(0);
+  c.periodUnit = r.read<TimeUnit>("period-unit", parseTimeUnit, "ns, us, ms or s");
+  c.frequencyUnit = r.read<FrequencyUnit>("frequency-unit", parseFrequencyUnit, "Hz, kHz or MHz");
+  c.json = r.has("json");
+
+  if (command == Command::Solve) {
+    const auto period = r.read<double>("period", parseTime, "a positive time such as 1ms");
+    const auto frequency = r.read<double>("frequency", parseFrequency, "a positive frequency such as 1kHz");
+    if (period && frequency) throw UsageError("give --period or --frequency, not both");
+    if (!period && !frequency) throw UsageError("solve needs --period TIME or --frequency FREQ");
+    c.wanted = period ? Wanted{Quantity::Period, *period} : Wanted{Quantity::Frequency, *frequency};
+    c.timers = r.read<std::vector<long long>>("timers", parseList, "a list of timers such as 0,1,2").value_or(
+        std::vector<long long>{});
+    if (c.timer && r.has("timers")) throw UsageError("give --timer or --timers, not both");
+    if (c.timer) c.timers = {*c.timer};
+    c.limit = r.read<long long>("limit", [](std::string_view t) {
+      const auto v = parseWhole(t);
+      return v && *v >= 0 ? v : std::nullopt;
+    }, "a whole number from 0").value_or(10);
+  }
+  if (command == Command::Listing) {
+    c.language = r.read<int>("language", parseLanguage, "one of " + languageNames()).value_or(0);
+    c.crlf = r.has("crlf");
+  }
+  return c;
+}
+
+std::string ratiosOf(const TimerSpec& spec) {
+  std::string out;
+  for (const Prescaler& p : spec.prescalers) out += (out.empty() ? "1:" : ", 1:") + std::to_string(p.ratio);
+  return out;
+}
+
+// The one configuration of calc and listing, checked against what the window can hold.
+TimerSettings configuration(const Config& c) {
+  TimerSettings s;
+  s.family = c.family;
+  s.timer = c.timer.value_or(0);
+  const TimerSpec& spec = timerSpec(s.timer);
+  if (!spec.availableOn(c.family)) throw UsageError(timerName(s.timer) + " exists on PIC18 only");
+  s.width = c.width.value_or(spec.has8Bit ? Width::Bits8 : Width::Bits16);
+  if (!spec.hasWidth(s.width))
+    throw UsageError(timerName(s.timer) + " has no " + (s.width == Width::Bits8 ? "8" : "16") + "-bit mode");
+  if (!spec.countsIn(s.width, c.family)) throw UsageError("a 16-bit Timer0 exists on PIC18 only");
+  s.oscHz = c.oscHz;
+  s.fosc4 = c.fosc4;
+  s.prescale = static_cast<double>(c.prescale.value_or(1));
+  if (!spec.prescalerIndex(s.prescale))
+    throw UsageError(timerName(s.timer) + " has no prescaler 1:" + std::to_string(c.prescale.value_or(1)) +
+                     "; it has " + ratiosOf(spec));
+  const long long post = c.postscale.value_or(1);
+  if (!spec.hasPostscaler && post != 1) throw UsageError(timerName(s.timer) + " has no postscaler");
+  if (post < 1 || post > kPostscalerCount)
+    throw UsageError("postscaler 1:" + std::to_string(post) + " is not one of 1:1 to 1:16");
+  s.postscale = static_cast<double>(post);
+  const long long preload = c.preload.value_or(0);
+  if (preload < 0 || preload > maxPreload(s.width))
+    throw UsageError("--preload " + std::to_string(preload) + " is outside 0 to " +
+                     std::to_string(maxPreload(s.width)) + ", the range of " + (spec.countsToMatch() ? "PR2" : (s.width == Width::Bits8 ? "an 8-bit" : "a 16-bit") + std::string(" timer")));
+  s.preload = static_cast<int>(preload);
+  if (c.tmr0Adjust) {
+    if (spec.writeLossCycles == 0) throw UsageError("--tmr0-adjust applies to Timer0 only");
+    if (s.preload < spec.writeLossCycles)
+      throw UsageError("--tmr0-adjust needs a preload of 2 or more (below, the adjustment switches itself off)");
+  }
+  if (c.pr2Adjust && spec.matchLossCycles == 0) throw UsageError("--pr2-adjust applies to Timer2 only");
+  s.tmr0Adjust = c.tmr0Adjust;
+  s.pr2Adjust = c.pr2Adjust;
+  s.timeout = static_cast<double>(c.timeout);
+  s.overhead = c.overhead;
+  return s;
+}
+
+// ------------------------------------------------------------ the window
+
+// The desktop of a window that nobody sees: no message is expected; one that
+// comes is kept.
+class QuietPlatform : public Platform {
+public:
+  MsgAnswer messageBox(const std::string& prompt, MsgIcon, MsgButtons, const std::string&) override {
+    messages.push_back(prompt);
+    return MsgAnswer::Ok;
+  }
+  ScreenSize screenSize() override { return {1280, 1024}; }
+  void setClipboardText(const std::string&) override {}
+  void openAddress(const std::string&) override {}
+
+  std::vector<std::string> messages;
+};
+
+// The calculator window holding one configuration, as a user would have put
+// it in: units, language, then the configuration through the controls.
+class Window {
+public:
+  Window(const TimerSettings& s, TimeUnit periodUnit, FrequencyUnit frequencyUnit, int language) {
+    initAppRecord(app_);
+    calc_ = std::make_unique<Calculator>(app_, platform_);
+    calc_->Form_Load();
+    while (calc_->periodUnit() != periodUnit) calc_->btnInterrupt.click();
+    while (calc_->frequencyUnit() != frequencyUnit) calc_->btnHertz.click();
+    if (calc_->cbComment.index() != language) calc_->cbComment.pick(language);
+    calc_->applySettings(s);
+    if (!(calc_->settings() == s) || !platform_.messages.empty())
+      throw std::logic_error("the window did not take the configuration");
+  }
+  const Calculator& calc() const { return *calc_; }
+
+private:
+  AppRecord app_;
+  QuietPlatform platform_;
+  std::unique_ptr<Calculator> calc_;
+};
+
+const char* familyName(Family f) { return f == Family::PIC16 ? "pic16" : "pic18"; }
+int bits(Width w) { return w == Width::Bits8 ? 8 : 16; }
+
+void writeConfiguration(JsonWriter& j, const TimerSettings& s) {
+  j.key("family").value(familyName(s.family));
+  j.key("osc_hz").value(s.oscHz);
+  j.key("fosc4").value(s.fosc4);
+  j.key("timer").value(s.timer);
+  j.key("width").value(bits(s.width));
+  j.key("prescaler").value(s.prescale);
+  j.key("postscaler").value(s.postscale);
+  j.key("preload").value(s.preload);
+  j.key("tmr0_adjust").value(s.tmr0Adjust);
+  j.key("pr2_adjust").value(s.pr2Adjust);
+  j.key("timeout").value(s.timeout);
+  j.key("overhead").value(s.overhead);
+}
+
+// Lines "caption   value" with the values in one column.
+std::string aligned(const std::vector<std::pair<std::string, std::string>>& lines) {
+  std::size_t width = 0;
+  for (const auto& [caption, value] : lines) width = std::max(width, caption.size());
+  std::string out;
+  for (const auto& [caption, value] : lines) out += caption + std::string(width + 2 - caption.size(), ' ') + value + "\n";
+  return out;
+}
+
+std::string summaryOf(const TimerSettings& s) {
+  std::string text = timerName(s.timer) + ", " + std::to_string(bits(s.width)) + "-bit, " +
+                     (s.family == Family::PIC16 ? "PIC16" : "PIC18") + "; oscillator " + frequencyText(s.oscHz) +
+                     (s.fosc4 ? " / 4" : "") + "; prescaler 1:" + plainNumber(s.prescale);
+  if (timerSpec(s.timer).hasPostscaler) text += ", postscaler 1:" + plainNumber(s.postscale);
+  text += (timerSpec(s.timer).countsToMatch() ? "; PR2 " : "; preload ") + std::to_string(s.preload);
+  if (s.tmr0Adjust) text += ", TMR0 Adjust";
+  if (s.pr2Adjust) text += ", PR2 Adjust";
+  if (s.timeout > 0 || s.overhead > 0)
+    text += "; ISR timeout " + plainNumber(s.timeout) + " and overhead " + plainNumber(s.overhead) + " cycles";
+  return text;
+}
+
+std::string runCalc(const Config& c) {
+  const TimerSettings s = configuration(c);
+  const Window w(s, c.periodUnit.value_or(TimeUnit::Nanoseconds), c.frequencyUnit.value_or(FrequencyUnit::Hertz),
+                 0);
+  const Calculator& k = w.calc();
+  const TimerResult r = evaluate(k.settings());
+  const auto with = [](const Label& value, const std::string& unit) { return value.caption() + " " + unit; };
+  const std::string minPeriod = with(k.lblMin, k.lblMinTxt.caption());
+  const std::string maxPeriod = with(k.lblMax, k.lblMaxTxt.caption());
+  const std::string minFrequency = with(k.lblMinFreq, k.lblMinTxtFreq.caption());
+  const std::string maxFrequency = with(k.lblMaxFreq, k.lblMaxTxtFreq.caption());
+  std::string counts = k.lblTicks2Int.caption();
+  if (!counts.empty() && counts.back() == ':') counts.pop_back();
+  if (!c.json) {
+    return summaryOf(s) + "\n" +
+           aligned({{k.lblCycleTxt.caption(), with(k.lblCycle, k.LabelCycle.caption())},
+                    {k.lblFreqTxt.caption(), with(k.lblFreq, k.LabelHz.caption())},
+                    {k.lblClockFreqTxt.caption(), with(k.lblClockFreq, k.LabelHz2.caption())},
+                    {counts, k.lblToInterrupt.caption()},
+                    {k.frInterrupt.caption, with(k.lblInterrupt, k.btnInterrupt.caption)},
+                    {k.frHertz.caption, with(k.lblHz, k.btnHertz.caption)},
+                    {k.FrMinMax.caption, minPeriod + " to " + maxPeriod + ", " + minFrequency + " to " + maxFrequency},
+                    {k.frPreload.caption, "HEX " + k.txtHexH.text() + " " + k.txtHexL.text() + ", DEC " +
+                                              k.txtDecH.text() + " " + k.txtDecL.text() + ", BIN " + k.txtBin.text()}});
+  }
+  JsonWriter j;
+  j.beginObject();
+  j.key("configuration").beginObject();
+  writeConfiguration(j, s);
+  j.endObject();
+  j.key("tick_s").value(r.tickUs / 1e6);
+  j.key("tick_hz").value(r.tickHz);
+  j.key("clock_hz").value(r.clockHz);
+  j.key("counts").value(r.counts);
+  j.key("register_counts").value(r.registerCount);
+  j.key("period_s").value(r.periodSeconds());
+  j.key("frequency_hz").value(r.frequencyHz);
+  j.key("search_limits").beginObject();
+  j.key("min_period_s").value(r.limits.minPeriodNs / 1e9);
+  j.key("max_period_s").value(r.limits.maxPeriodNs / 1e9);
+  j.key("min_frequency_hz").value(r.limits.minFreqHz);
+  j.key("max_frequency_hz").value(r.limits.maxFreqHz);
+  j.endObject();
+  j.key("shown").beginObject();
+  j.key("instruction_cycle").value(with(k.lblCycle, k.LabelCycle.caption()));
+  j.key("timer_clock").value(with(k.lblFreq, k.LabelHz.caption()));
+  j.key("clock").value(with(k.lblClockFreq, k.LabelHz2.caption()));
+  j.key("counts").value(k.lblToInterrupt.caption());
+  j.key("period").value(with(k.lblInterrupt, k.btnInterrupt.caption));
+  j.key("frequency").value(with(k.lblHz, k.btnHertz.caption));
+  j.key("min_period").value(minPeriod);
+  j.key("max_period").value(maxPeriod);
+  j.key("min_frequency").value(minFrequency);
+  j.key("max_frequency").value(maxFrequency);
+  j.endObject();
+  j.endObject();
+  return j.text();
+}
+
+std::string runListing(const Config& c) {
+  const TimerSettings s = configuration(c);
+  const Window w(s, c.periodUnit.value_or(TimeUnit::Nanoseconds), c.frequencyUnit.value_or(FrequencyUnit::Hertz),
+                 c.language);
+  std::string text = w.calc().txtTimer[static_cast<std::size_t>(s.timer)].text();
+  if (!c.crlf) {
+    std::string lf;
+    for (std::size_t i = 0; i < text.size(); ++i)
+      if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lf += text[i];
+    text = lf;
+  }
+  if (!c.json) return text;
+  JsonWriter j;
+  j.beginObject();
+  j.key("language").value(kListingLanguages[static_cast<std::size_t>(c.language)]);
+  j.key("configuration").beginObject();
+  writeConfiguration(j, s);
+  j.endObject();
+  j.key("line_end").value(c.crlf ? "crlf" : "lf");
+  j.key("text").value(text);
+  j.endObject();
+  return j.text();
+}
+
+// ------------------------------------------------------------------ solve
+
+// The unit in which a value is at least 1, the smallest otherwise.
+template <class Unit>
+Unit unitFor(double value, std::initializer_list<Unit> units) {
+  Unit chosen = *units.begin();
+  for (const Unit u : units)
+    if (value >= factor(u)) chosen = u;
+  return chosen;
+}
+
+// Code points, for the alignment of columns.
+std::size_t shownLength(const std::string& s) {
+  return static_cast<std::size_t>(
+      std::count_if(s.begin(), s.end(), [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0U) != 0x80U; }));
+}
+
+std::string table(const SolutionsTable& t, std::size_t rows) {
+  using Column = SolutionsTable::Column;
+  std::vector<std::vector<std::string>> cells(rows + 1);
+  cells[0].push_back("#");
+  for (int col = 0; col < SolutionsTable::kColumnCount; ++col)
+    cells[0].emplace_back(SolutionsTable::header(Column(col)));
+  for (std::size_t r = 0; r < rows; ++r) {
+    cells[r + 1].push_back(std::to_string(r + 1));
+    for (int col = 0; col < SolutionsTable::kColumnCount; ++col) cells[r + 1].push_back(t.cell(r, Column(col)));
+  }
+  std::vector<std::size_t> widths(cells[0].size(), 0);
+  for (const auto& line : cells)
+    for (std::size_t i = 0; i < line.size(); ++i) widths[i] = std::max(widths[i], shownLength(line[i]));
+  std::string out;
+  for (const auto& line : cells) {
+    std::string text;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      const std::string pad(widths[i] - shownLength(line[i]), ' ');
+      // Timer and width read from the left, numbers from the right.
+      const bool left = i == 1 || i == 2;
+      text += (i ? "  " : "") + (left ? line[i] + pad : pad + line[i]);
+    }
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    out += text + "\n";
+  }
+  return out;
+}
+
+Result runSolve(const Config& c) {
+  SolveRequest req;
+  req.family = c.family;
+  req.oscHz = c.oscHz;
+  req.fosc4 = c.fosc4;
+  req.wanted = *c.wanted;
+  req.tmr0Adjust = c.tmr0Adjust;
+  req.pr2Adjust = c.pr2Adjust;
+  req.timeout = static_cast<double>(c.timeout);
+  req.overhead = c.overhead;
+  if (c.prescale) req.prescale = static_cast<double>(*c.prescale);
+  if (c.postscale) {
+    if (*c.postscale < 1 || *c.postscale > kPostscalerCount)
+      throw UsageError("postscaler 1:" + std::to_string(*c.postscale) + " is not one of 1:1 to 1:16");
+    req.postscale = static_cast<double>(*c.postscale);
+  }
+  for (const long long t : c.timers) {
+    if (t < 0 || t >= kTimerCount) throw UsageError("--timers " + timerName(t) + " is not a timer from 0 to 3");
+    if (!timerSpec(static_cast<int>(t)).availableOn(c.family)) throw UsageError(timerName(t) + " exists on PIC18 only");
+  }
+
+  const double wantedPeriod = c.wanted->quantity == Quantity::Period ? c.wanted->value : 1e9 / c.wanted->value;
+  const TimeUnit pu = c.periodUnit.value_or(
+      unitFor(wantedPeriod, {TimeUnit::Nanoseconds, TimeUnit::Microseconds, TimeUnit::Milliseconds, TimeUnit::Seconds}));
+  const FrequencyUnit fu = c.frequencyUnit.value_or(
+      c.wanted->quantity == Quantity::Period
+          ? FrequencyUnit::Hertz
+          : unitFor(c.wanted->value, {FrequencyUnit::Hertz, FrequencyUnit::Kilohertz, FrequencyUnit::Megahertz}));
+  SolutionsTable t(req, pu, fu);
+  bool any = false;
+  bool prescalerFound = !req.prescale;
+  bool postscalerFound = !req.postscale || *req.postscale == 1;
+  for (std::size_t i = 0; i < t.choices().size(); ++i) {
+    const TimerChoice& choice = t.choices()[i];
+    const bool timerAsked =
+        c.timers.empty() || std::find(c.timers.begin(), c.timers.end(), choice.timer) != c.timers.end();
+    const bool on = timerAsked && (!c.width || *c.width == choice.width);
+    t.consider(i, on);
+    if (!on) continue;
+    any = true;
+    const TimerSpec& spec = timerSpec(choice.timer);
+    prescalerFound = prescalerFound || spec.prescalerIndex(*req.prescale).has_value();
+    postscalerFound = postscalerFound || spec.hasPostscaler;
+  }
+  if (!any) throw UsageError("none of the timers asked for counts in " + std::to_string(bits(*c.width)) + "-bit");
+  if (!prescalerFound)
+    throw UsageError("none of the timers considered has prescaler 1:" + std::to_string(*c.prescale));
+  if (!postscalerFound) throw UsageError("only Timer2 has a postscaler, and it is not considered");
+  if (t.rowCount() == 0) return {kOutOfReach, "", "tickwell: " + unreachableText(*c.wanted, t.outcome().reach) + "\n"};
+
+  const std::size_t shown = c.limit == 0 ? t.rowCount() : std::min<std::size_t>(t.rowCount(), c.limit);
+  if (!c.json) {
+    std::string text = t.heading();
+    if (const auto br = text.find('\n'); br != std::string::npos) text.replace(br, 1, "; ");
+    text += "\n" + t.summary();
+    if (shown < t.rowCount()) text += " The best " + std::to_string(shown) + ":";
+    return {kDone, text + "\n\n" + table(t, shown), ""};
+  }
+  JsonWriter j;
+  j.beginObject();
+  j.key("wanted").beginObject();
+  if (c.wanted->quantity == Quantity::Period)
+    j.key("period_s").value(c.wanted->value / 1e9);
+  else
+    j.key("frequency_hz").value(c.wanted->value);
+  j.endObject();
+  j.key("solutions").beginArray();
+  for (std::size_t r = 0; r < shown; ++r) {
+    const Solution& s = t.solution(r);
+    j.beginObject();
+    j.key("timer").value(s.settings.timer);
+    j.key("width").value(bits(s.settings.width));
+    j.key("prescaler").value(s.settings.prescale);
+    j.key("postscaler").value(s.settings.postscale);
+    j.key("preload").value(s.settings.preload);
+    j.key("counts").value(s.result.counts);
+    j.key("period_s").value(s.result.periodSeconds());
+    j.key("frequency_hz").value(s.result.frequencyHz);
+    j.key("error_ppm").value(s.errorPpm);
+    j.endObject();
+  }
+  j.endArray();
+  j.endObject();
+  return {kDone, j.text(), ""};
+}
+
+// One line: Qt's parser messages end with a full stop and may hold line breaks.
+std::string oneLine(std::string message) {
+  std::replace(message.begin(), message.end(), '\n', ' ');
+  while (!message.empty() && (message.back() == '.' || message.back() == ' ')) message.pop_back();
+  if (!message.empty() && message[0] >= 'A' && message[0] <= 'Z') message[0] = static_cast<char>(message[0] - 'A' + 'a');
+  return message;
+}
+
+}  // namespace
+
+bool wantsCommandLine(const std::vector<std::string>& arguments) {
+  if (arguments.size() < 2) return false;
+  const std::string& first = arguments[1];
+  if (first.empty() || first[0] != '-') return true;
+  const auto start = first.find_first_not_of('-');
+  if (start == std::string::npos) return true;
+  std::string name = first.substr(start, first.find('=') - start);
+  if (name == "h" || name == "help" || name == "v" || name == "version") return true;
+  return first.rfind("--", 0) == 0 && findOption(QString::fromStdString(name));
+}
+
+Result run(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  defineOptions(parser);
+  if (!parser.parse(arguments)) return {kBadUsage, "", "tickwell: " + oneLine(str(parser.errorText())) + "\n"};
+  if (parser.isSet(QStringLiteral("help"))) return {kDone, str(parser.helpText()), ""};
+  if (parser.isSet(QStringLiteral("version"))) return {kDone, "tickwell " + std::string(kVersionText) + "\n", ""};
+
+  const QStringList words = parser.positionalArguments();
+  if (words.isEmpty()) return {kBadUsage, "", "tickwell: give a command: solve, calc or listing\n"};
+  const auto command = commandOf(str(words[0]));
+  if (!command)
+    return {kBadUsage, "", "tickwell: unknown command '" + str(words[0]) + "': use solve, calc or listing\n"};
+  if (words.size() > 1) return {kBadUsage, "", "tickwell: unexpected argument '" + str(words[1]) + "'\n"};
+  try {
+    const Config c = readConfig(parser, *command);
+    switch (*command) {
+      case Command::Solve: return runSolve(c);
+      case Command::Calc: return {kDone, runCalc(c), ""};
+      case Command::Listing: return {kDone, runListing(c), ""};
+    }
+  } catch (const UsageError& e) {
+    return {kBadUsage, "", "tickwell: " + std::string(e.what()) + "\n"};
+  } catch (const std::logic_error& e) {
+    return {kOutOfReach, "", "tickwell: internal error: " + std::string(e.what()) + "\n"};
+  }
+  return {};
+}
+
+}  // namespace tickwell::cli

@@ -1,0 +1,11 @@
+// Runs the command line tests with a QCoreApplication, which QProcess and the
+// help text want.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  QCoreApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}
