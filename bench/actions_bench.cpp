@@ -43,7 +43,7 @@ public:
   }
   ScreenSize screenSize() override { return {1280, 1024}; }
   void setClipboardText(const std::string&) override {}
-  void openAddress(const std::string&) override {}
+  bool openAddress(const std::string&) override { return true; }
 
   long long messages = 0;
 };

@@ -89,6 +89,14 @@ TEST_F(LayoutTest, TheWindowKeepsItsSizeForEveryValue) {
        }},
       {"period in s", [](Calculator& c) { c.btnInterrupt.click(); }},
       {"back in ns", [](Calculator& c) { c.btnInterrupt.click(); }},
+      {"a search and its error", [](Calculator& c) {
+         c.txtSearchInt.type("1.2345");
+         c.cmdSearch.click();
+       }},
+      {"a frequency search far off", [](Calculator& c) {
+         c.txtSearchFreq.type("0.017");
+         c.cmdSearch.click();
+       }},
       {"reset", [](Calculator& c) { c.cmdResetData.click(); }},
   };
   for (const auto& step : steps) {
