@@ -294,10 +294,12 @@ std::string pic18Timer0(const ListingInput& in, const ListingSyntax& s) {
   Writer w(s);
   // The heading has no line end of its own: it runs on into the summary.
   w.raw(s.CmtMark + " Timer0 Registers:");
-  // (Built from a std::string: g++ 12 at -O3 warns falsely about a literal + string.)
-  w.comment(std::string(" ") + decimal((static_cast<long long>(in.timerMode) + 1) * 8) + "-Bit Mode; Prescaler=" + in.preText +
-            "; TMRH Preset=" + in.hexH + "; TMRL Preset=" + in.hexL + "; Freq=" + in.hzCaption + in.hertzUnit +
-            "; Period=" + in.periodCaption + " " + in.periodUnit);
+  // Appended piece by piece: g++ 12 at -O3 warns falsely about a literal + string.
+  std::string summary = " ";
+  summary += decimal((static_cast<long long>(in.timerMode) + 1) * 8);
+  summary += "-Bit Mode; Prescaler=" + in.preText + "; TMRH Preset=" + in.hexH + "; TMRL Preset=" + in.hexL +
+             "; Freq=" + in.hzCaption + in.hertzUnit + "; Period=" + in.periodCaption + " " + in.periodUnit;
+  w.comment(summary);
   isrLines(w, in);
   w.bit("T0CON", "TMR0ON", kT0conWidth, "1", " Timer0 On/Off Control bit:1=Enables Timer0 / 0=Stops Timer0");
   w.bit("T0CON", "T08BIT", kT0conWidth, decimal(in.timerMode ^ 1),

@@ -310,7 +310,8 @@ std::string xc8Header(Chip chip) {
     h << "typedef union {\n  unsigned char byte;\n";
     for (const auto& [bit, position] : bits->second) {
       // XC8 spells the active-low names of the include files nNAME.
-      const std::string field = bit.starts_with("NOT_") ? "n" + bit.substr(4) : bit;
+      std::string field = bit;
+      if (field.starts_with("NOT_")) field.replace(0, 4, "n");
       h << "  struct {";
       if (position > 0) h << " unsigned char : " << position << ";";
       h << " unsigned char " << field << " : 1; };\n";
