@@ -1,6 +1,8 @@
 #include "main_window.h"
 
 #include <algorithm>
+#include <map>
+#include <memory>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,7 +17,10 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QStackedLayout>
+#include <QStringListModel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -60,16 +65,39 @@ bool activates(const QKeyEvent* event) {
   return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
+// A label that remembers its size hints for each text it has shown: result
+// and unit captions cycle through a few texts, and QLabel lays the text out
+// anew for every hint after every change of text.
+class HintCachingLabel : public QLabel {
+public:
+  using QLabel::QLabel;
+  QSize sizeHint() const override { return hints().first; }
+  QSize minimumSizeHint() const override { return hints().second; }
+
+private:
+  const std::pair<QSize, QSize>& hints() const {
+    if (font() != font_) {
+      font_ = font();
+      cache_.clear();
+    }
+    auto it = cache_.find(text());
+    if (it == cache_.end()) it = cache_.emplace(text(), std::pair{QLabel::sizeHint(), QLabel::minimumSizeHint()}).first;
+    return it->second;
+  }
+  mutable std::map<QString, std::pair<QSize, QSize>> cache_;
+  mutable QFont font_;
+};
+
 // A label that answers clicks, for the unit captions: reachable with Tab,
 // shows a focus frame, and acts on Space and Enter as on a click.
-class ClickLabel : public QLabel {
+class ClickLabel : public HintCachingLabel {
 public:
   std::function<void()> onClick;
-  using QLabel::QLabel;
+  using HintCachingLabel::HintCachingLabel;
 
 protected:
   void mouseReleaseEvent(QMouseEvent* event) override {
-    QLabel::mouseReleaseEvent(event);
+    HintCachingLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick) onClick();
   }
   void keyPressEvent(QKeyEvent* event) override {
@@ -77,7 +105,7 @@ protected:
       onClick();
       return;
     }
-    QLabel::keyPressEvent(event);
+    HintCachingLabel::keyPressEvent(event);
   }
   void paintEvent(QPaintEvent* event) override {
     QLabel::paintEvent(event);
@@ -93,9 +121,16 @@ public:
   using QLabel::QLabel;
   void setWidest(const QString& widest) {
     widest_ = widest;
+    width_ = -1;
     updateGeometry();
   }
-  QSize sizeHint() const override { return {widestWidth(), QLabel::sizeHint().height()}; }
+  QSize sizeHint() const override {
+    if (height_ < 0 || font() != font_) {
+      const QMargins m = contentsMargins();
+      height_ = fontMetrics().height() + 2 * margin() + m.top() + m.bottom();
+    }
+    return {widestWidth(), height_};
+  }
   QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
@@ -116,10 +151,17 @@ protected:
 
 private:
   int widestWidth() const {
-    const QMargins m = contentsMargins();
-    return fontMetrics().horizontalAdvance(widest_) + m.left() + m.right() + 2 * margin() + 2;
+    if (font() != font_ || width_ < 0) {
+      font_ = font();
+      const QMargins m = contentsMargins();
+      width_ = fontMetrics().horizontalAdvance(widest_) + m.left() + m.right() + 2 * margin() + 2;
+    }
+    return width_;
   }
   QString widest_;
+  mutable QFont font_;
+  mutable int width_ = -1;
+  mutable int height_ = -1;
 };
 
 // A flat unit button that still shows where the focus is.
@@ -199,11 +241,9 @@ public:
   using QLabel::QLabel;
   int heightForWidth(int width) const override {
     refreshCache();
-    if (width != width_) {
-      width_ = width;
-      height_ = QLabel::heightForWidth(width);
-    }
-    return height_;
+    auto it = heights_.find(width);
+    if (it == heights_.end()) it = heights_.emplace(width, QLabel::heightForWidth(width)).first;
+    return it->second;
   }
   QSize sizeHint() const override {
     refreshCache();
@@ -221,12 +261,12 @@ private:
     if (text() == text_ && font() == font_) return;
     text_ = text();
     font_ = font();
-    width_ = -1;
+    heights_.clear();
     hint_ = minimumHint_ = QSize();
   }
 
-  mutable int width_ = -1;
-  mutable int height_ = 0;
+  // The layout asks for a few widths over and over.
+  mutable std::map<int, int> heights_;
   mutable QSize hint_;
   mutable QSize minimumHint_;
   mutable QString text_;
@@ -315,6 +355,12 @@ MainWindow::~MainWindow() {
 }
 
 QWidget* MainWindow::widget(const std::string& name) const {
+  // "txtTimer": the listing box shown.
+  if (name == "txtTimer") {
+    for (const TextBox& box : calc_.txtTimer)
+      if (box.visible) return widget(calc_.nameOf(const_cast<TextBox*>(&box)));
+    return nullptr;
+  }
   const auto it = widgets_.find(name);
   return it == widgets_.end() ? nullptr : it->second;
 }
@@ -397,38 +443,50 @@ QWidget* MainWindow::textBox(TextBox& box, bool output) {
   return edit;
 }
 
-QWidget* MainWindow::listingBox(std::array<TextBox, 4>& boxes, const std::string& name) {
-  // The four listing boxes lie on top of each other with one visible: one
-  // widget shows the visible one, so a change of tab is a change of text.
-  auto* edit = new ListingBox;
-  refreshers_.push_back([edit, &boxes, last = std::string("\x01"), lines = QStringList()]() mutable {
-    const auto shown = std::find_if(boxes.begin(), boxes.end(), [](const TextBox& b) { return b.visible; });
-    edit->setVisible(shown != boxes.end());
-    if (shown == boxes.end() || shown->text() == last) return;
-    last = shown->text();
-    QString text = qs(last);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList now = text.split(QLatin1Char('\n'));
-    if (now.size() != lines.size()) {
-      edit->setPlainText(text);
-    } else {
-      // Only the lines that differ are replaced, and laid out again.
-      QTextDocument* doc = edit->document();
-      QTextCursor cursor(doc);
-      cursor.beginEditBlock();
-      for (int i = 0; i < now.size(); ++i) {
-        if (now[i] == lines[i]) continue;
-        const QTextBlock block = doc->findBlockByNumber(i);
-        cursor.setPosition(block.position());
-        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-        cursor.insertText(now[i]);
+QWidget* MainWindow::listingBoxes(std::array<TextBox, 4>& boxes) {
+  // The four listing boxes lie on top of each other with one visible, as in
+  // the model. A box brings its text up to date only while it is shown, line
+  // by line where the number of lines stays: a change of tab is a change of
+  // the box shown, not of a text.
+  auto* stack = new QWidget;
+  auto* layout = new QStackedLayout(stack);
+  for (TextBox& box : boxes) {
+    auto* edit = new ListingBox;
+    layout->addWidget(edit);
+    refreshers_.push_back([edit, layout, &box, last = std::string("\x01"), lines = QStringList()]() mutable {
+      if (!box.visible) return;
+      if (box.text() != last) {
+        last = box.text();
+        QString text = qs(last);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QStringList now = text.split(QLatin1Char('\n'));
+        if (now.size() != lines.size()) {
+          edit->setPlainText(text);
+        } else {
+          // Only the lines that differ are replaced, and laid out again.
+          QTextDocument* doc = edit->document();
+          QTextCursor cursor(doc);
+          cursor.beginEditBlock();
+          for (int i = 0; i < now.size(); ++i) {
+            if (now[i] == lines[i]) continue;
+            const QTextBlock block = doc->findBlockByNumber(i);
+            cursor.setPosition(block.position());
+            cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+            cursor.insertText(now[i]);
+          }
+          cursor.endEditBlock();
+        }
+        lines = std::move(now);
       }
-      cursor.endEditBlock();
-    }
-    lines = std::move(now);
+      if (layout->currentWidget() != edit) layout->setCurrentWidget(edit);
+    });
+    keep(calc_.nameOf(&box), edit);
+  }
+  refreshers_.push_back([stack, &boxes] {
+    const bool any = std::any_of(boxes.begin(), boxes.end(), [](const TextBox& b) { return b.visible; });
+    if (stack->isVisibleTo(stack->parentWidget()) != any) stack->setVisible(any);
   });
-  keep(name, edit);
-  return edit;
+  return stack;
 }
 
 QWidget* MainWindow::label(Label& label, LabelKind kind) {
@@ -449,7 +507,7 @@ QWidget* MainWindow::label(Label& label, LabelKind kind) {
     c->setFont(f);
     l = c;
   } else {
-    l = new QLabel;
+    l = new HintCachingLabel;
   }
   l->setToolTip(qs(label.tooltip));
   l->setTextFormat(Qt::PlainText);
@@ -533,14 +591,21 @@ QWidget* MainWindow::comboBox(ComboBox& box) {
   const std::string& name = calc_.nameOf(&box);
   auto* c = new QComboBox;
   c->setToolTip(qs(box.tooltip));
-  c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  // As wide as the longest entry it has shown: a new list needs no new size.
+  c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  auto* model = new QStringListModel(c);
+  c->setModel(model);
   QObject::connect(c, &QComboBox::activated, this, [this, &box](int index) { act([&box, index] { box.pick(index); }); });
-  refreshers_.push_back([c, &box, list = std::vector<std::string>{}, color = BackColor::Window]() mutable {
+  refreshers_.push_back([c, model, &box, list = std::vector<std::string>{}, color = BackColor::Window]() mutable {
     QSignalBlocker block(c);
     if (box.list() != list) {
       list = box.list();
-      c->clear();
-      for (const auto& entry : list) c->addItem(qs(entry));
+      QStringList entries;
+      for (const auto& entry : list) {
+        entries << qs(entry);
+        c->setMinimumContentsLength(std::max(c->minimumContentsLength(), static_cast<int>(entries.back().size())));
+      }
+      model->setStringList(entries);
     }
     if (c->currentIndex() != box.index()) c->setCurrentIndex(box.index());
     if (box.backColor != color) {

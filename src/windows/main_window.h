@@ -34,7 +34,8 @@ public:
   // Re-reads the whole model and updates every widget that differs.
   void refresh();
   // The widget that shows a control of the model, by its name ("cbPre",
-  // "opTmr(2)"; "txtTimer" for the listing box); nullptr for an unknown name.
+  // "opTmr(2)"; "txtTimer" for the listing box shown); nullptr for an unknown
+  // name.
   QWidget* widget(const std::string& name) const;
   // A value label keeps the width of `widest` whatever it shows.
   static void reserveWidth(QWidget* value, const QString& widest);
@@ -61,7 +62,7 @@ private:
   // Widgets bound to the model's controls; each adds its refresher and is
   // kept under the control's name in the model's control table.
   QWidget* textBox(TextBox& box, bool output = false);
-  QWidget* listingBox(std::array<TextBox, 4>& boxes, const std::string& name);
+  QWidget* listingBoxes(std::array<TextBox, 4>& boxes);
   enum class LabelKind { Plain, Clickable, Wrapped, Value };
   QWidget* label(Label& label, LabelKind kind = LabelKind::Plain);
   QWidget* button(Button& button, bool unit = false);

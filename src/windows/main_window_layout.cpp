@@ -331,7 +331,7 @@ void MainWindow::build() {
     });
     keep(calc_.nameOf(&c.Ts1), tabBar_);
     tabs->addWidget(tabBar_);
-    QWidget* box = listingBox(c.txtTimer, "txtTimer");
+    QWidget* box = listingBoxes(c.txtTimer);
     box->setMinimumHeight(150);
     tabs->addWidget(box, 1);
     listings->addLayout(tabs, 1);
@@ -410,7 +410,7 @@ std::vector<QWidget*> MainWindow::readingOrder() const {
            &c.btnSearchInt, &c.txtSearchFreq, &c.btnSearchHertz, &c.cmdSearch, &c.cmdSolutions, &c.chkUseScaler,
            &c.cbComment, &c.Ts1})
     add(control);
-  order.push_back(widget("txtTimer"));
+  for (TextBox& box : c.txtTimer) add(&box);
   for (Button* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler, &c.cmdXC8,
                     &c.cmdCrystalModes, &c.cmdInfo, &c.cmdResetData, &c.cmdExit})
     add(b);

@@ -82,7 +82,7 @@ TEST_F(KeyboardTest, TabFollowsTheReadingOrderWithOneStopPerGroup) {
       "txtPreBits", "cmdL", "sl1", "cmdR", "txtRegVal", "cmdSl1Min", "cmdSl1Max", "chkTMR0", "slTimeout",
       "txtTimeout", "txtOverhead", "txtHexH", "txtHexL", "txtDecH", "txtDecL", "txtBin", "LabelCycle",
       "LabelHz", "LabelHz2", "btnInterrupt", "btnHertz", "txtSearchInt", "btnSearchInt", "txtSearchFreq",
-      "btnSearchHertz", "cmdSearch", "cmdSolutions", "chkUseScaler", "cbComment", "Ts1", "txtTimer", "cmdBasic", "cmdPascal",
+      "btnSearchHertz", "cmdSearch", "cmdSolutions", "chkUseScaler", "cbComment", "Ts1", "txtTimer(0)", "cmdBasic", "cmdPascal",
       "cmdC", "cmdPicbasic", "cmdAssembler", "cmdXC8", "cmdCrystalModes", "cmdInfo", "cmdResetData", "cmdExit"};
   EXPECT_EQ(stops, expected);
 }
