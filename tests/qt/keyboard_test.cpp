@@ -25,26 +25,8 @@
 namespace tickwell {
 namespace {
 
-class KeyboardTest : public ::testing::Test {
+class KeyboardTest : public test::MainWindowTestBase {
 protected:
-  void SetUp() override {
-    initAppRecord(app);
-    calc = std::make_unique<Calculator>(app, platform);
-    window = std::make_unique<MainWindow>(app, *calc, platform);
-    calc->Form_Load();
-    window->refresh();
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  }
-
-  void restart() {
-    window.reset();
-    calc.reset();
-    app = AppRecord{};
-    SetUp();
-  }
-
   QWidget* w(const std::string& name) {
     QWidget* found = window->widget(name);
     EXPECT_NE(found, nullptr) << name;
@@ -59,11 +41,6 @@ protected:
     QTest::keyClick(target, static_cast<Qt::Key>(k));
     QApplication::processEvents();
   }
-
-  test::FakePlatform platform;
-  AppRecord app;
-  std::unique_ptr<Calculator> calc;
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(KeyboardTest, TabFollowsTheReadingOrderWithOneStopPerGroup) {
@@ -107,7 +84,7 @@ TEST_F(KeyboardTest, ArrowKeysSelectWithinAGroup) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
-    restart();
+    open();
     QWidget* start = w(r.start);
     QTest::mouseClick(start, Qt::LeftButton, {}, QPoint(6, start->height() / 2));
     start->setFocus(Qt::TabFocusReason);
@@ -118,14 +95,14 @@ TEST_F(KeyboardTest, ArrowKeysSelectWithinAGroup) {
     EXPECT_TRUE(now->isChecked());
   }
   // A disabled option is passed over: on Timer1 only 16-Bit is usable.
-  restart();
+  open();
   calc->opTmr.click(1);
   window->refresh();
   w("opMode(1)")->setFocus(Qt::TabFocusReason);
   key(w("opMode(1)"), Qt::Key_Left);
   EXPECT_EQ(calc->opMode.selected(), 1);
   // The selection is the model's: Timer2 picked with the arrows shows PR2.
-  restart();
+  open();
   w("opTmr(1)")->setFocus();
   key(w("opTmr(1)"), Qt::Key_Right);
   EXPECT_EQ(app.TimerNo, 2);

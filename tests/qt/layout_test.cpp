@@ -16,20 +16,8 @@
 namespace tickwell {
 namespace {
 
-class LayoutTest : public ::testing::Test {
+class LayoutTest : public test::MainWindowTestBase {
 protected:
-  void SetUp() override {
-    initAppRecord(app);
-    calc = std::make_unique<Calculator>(app, platform);
-    window = std::make_unique<MainWindow>(app, *calc, platform);
-    calc->Form_Load();
-    window->refresh();
-    window->adjustSize();
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    QApplication::processEvents();  // layout requests still posted
-  }
-
   // Runs an action as the view does (model, then refresh) and lets the
   // layout settle.
   void act(const std::function<void(Calculator&)>& action) {
@@ -46,11 +34,6 @@ protected:
         out[nc.name] = QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size());
     return out;
   }
-
-  test::FakePlatform platform;
-  AppRecord app;
-  std::unique_ptr<Calculator> calc;
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(LayoutTest, NothingMovesWhenTheTimerChanges) {

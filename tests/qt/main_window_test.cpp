@@ -26,24 +26,8 @@
 namespace tickwell {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::MainWindowTestBase {
 protected:
-  void SetUp() override {
-    initAppRecord(app);
-    calc = std::make_unique<Calculator>(app, platform);
-    window = std::make_unique<MainWindow>(app, *calc, platform);
-    calc->Form_Load();
-    window->refresh();
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  }
-
-  template <class W>
-  W* get(const std::string& name) {
-    auto* w = qobject_cast<W*>(window->widget(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
   QString text(const std::string& label) { return get<QLabel>(label)->text(); }
 
   // A radio button stretched by its layout ignores a click in its middle.
@@ -60,11 +44,6 @@ protected:
     edit->selectAll();
     QTest::keyClicks(edit, typed);
   }
-
-  test::FakePlatform platform;
-  AppRecord app;
-  std::unique_ptr<Calculator> calc;
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, StartsWithTheDefaultResults) {
@@ -177,9 +156,7 @@ TEST_F(MainWindowTest, MessageBoxesAppearInFrontOfTheValuesTheySpeakOf) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
-    window.reset();
-    calc.reset();
-    SetUp();
+    open();
     r.search();
     std::vector<Shown> seen;
     platform.onMessage = [&] {

@@ -47,23 +47,8 @@ QPoint clickPoint(QAbstractButton* b) {
   return b->style()->subElementRect(element, &option, b).center();
 }
 
-class RandomUseTest : public ::testing::Test {
+class RandomUseTest : public test::MainWindowTestBase {
 protected:
-  void start() {
-    window.reset();
-    calc.reset();
-    app = AppRecord{};
-    initAppRecord(app);
-    calc = std::make_unique<Calculator>(app, platform);
-    window = std::make_unique<MainWindow>(app, *calc, platform);
-    calc->Form_Load();
-    window->refresh();
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    history.clear();
-  }
-
   template <class W>
   W* widget(const std::string& name) {
     return qobject_cast<W*>(window->widget(name));
@@ -207,10 +192,6 @@ protected:
     return s;
   }
 
-  test::FakePlatform platform;
-  AppRecord app;
-  std::unique_ptr<Calculator> calc;
-  std::unique_ptr<MainWindow> window;
   std::vector<std::string> history;
 };
 
@@ -230,7 +211,8 @@ TEST_F(RandomUseTest, WidgetsShowTheModelAfterEveryAction) {
   constexpr int kSessions = 8;
   constexpr int kActions = 400;
   for (int session = 0; session < kSessions; ++session) {
-    start();
+    open();
+    history.clear();
     std::mt19937 rng(static_cast<unsigned>(1000 + session));
     std::vector<std::uint8_t> bytes(kActions * 24);
     for (auto& b : bytes) b = static_cast<std::uint8_t>(rng());

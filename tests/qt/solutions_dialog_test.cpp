@@ -28,24 +28,8 @@
 namespace tickwell {
 namespace {
 
-class SolutionsDialogTest : public ::testing::Test {
+class SolutionsDialogTest : public test::MainWindowTestBase {
 protected:
-  void SetUp() override {
-    initAppRecord(app);
-    calc = std::make_unique<Calculator>(app, platform);
-    window = std::make_unique<MainWindow>(app, *calc, platform);
-    calc->Form_Load();
-    window->refresh();
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  }
-
-  template <class W>
-  W* get(const std::string& name) {
-    auto* w = qobject_cast<W*>(window->widget(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
   void typeInto(const std::string& name, const QString& typed) {
     auto* edit = get<QLineEdit>(name);
     edit->setFocus();
@@ -73,11 +57,6 @@ protected:
     typeInto("txtSearchInt", "1");
   }
   QString shown(const std::string& label) { return get<QLabel>(label)->text(); }
-
-  test::FakePlatform platform;
-  AppRecord app;
-  std::unique_ptr<Calculator> calc;
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(SolutionsDialogTest, NothingWantedAsksForAValue) {

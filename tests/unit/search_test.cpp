@@ -30,6 +30,20 @@ struct Row {
   double preload = 0;
 };
 
+void expectOutcome(const Row& r, const SearchOutcome& got) {
+  SCOPED_TRACE(r.name);
+  if (r.failure) {
+    ASSERT_TRUE(std::holds_alternative<SearchFailure>(got));
+    EXPECT_EQ(std::get<SearchFailure>(got), *r.failure);
+    return;
+  }
+  ASSERT_TRUE(std::holds_alternative<SearchResult>(got));
+  const SearchResult& s = std::get<SearchResult>(got);
+  EXPECT_EQ(s.prescalerIndex, r.prescaler);
+  EXPECT_EQ(s.postscalerIndex, r.postscaler);
+  EXPECT_EQ(s.preload, r.preload);
+}
+
 TEST(SearchPeriodTest, HandWorked) {
   const TimerSettings t0 = timer(0, 20e6);  // 200 ns cycles, 51,200 ns full count at 1:1
   const TimerSettings t16 = timer(0, 16e6);  // 250 ns cycles, exact in binary: 64,000 ns at 1:1
@@ -73,20 +87,7 @@ TEST(SearchPeriodTest, HandWorked) {
       {"timer1", timer(1, 4e6, Width::Bits16), 1e8, {}, {}, 1, {}, 15536},
   };
   // clang-format on
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.name);
-    const SearchOutcome got = searchPeriod(r.settings, r.wanted, r.keep);
-    if (r.failure) {
-      ASSERT_TRUE(std::holds_alternative<SearchFailure>(got));
-      EXPECT_EQ(std::get<SearchFailure>(got), *r.failure);
-      continue;
-    }
-    ASSERT_TRUE(std::holds_alternative<SearchResult>(got));
-    const SearchResult& s = std::get<SearchResult>(got);
-    EXPECT_EQ(s.prescalerIndex, r.prescaler);
-    EXPECT_EQ(s.postscalerIndex, r.postscaler);
-    EXPECT_EQ(s.preload, r.preload);
-  }
+  for (const Row& r : rows) expectOutcome(r, searchPeriod(r.settings, r.wanted, r.keep));
 }
 
 TEST(SearchFrequencyTest, HandWorked) {
@@ -117,19 +118,7 @@ TEST(SearchFrequencyTest, HandWorked) {
       {"timer0 below its lowest", timer(0, 20e6), 76, {}, SearchFailure::BelowMinimum},
   };
   // clang-format on
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.name);
-    const SearchOutcome got = searchFrequency(r.settings, r.wanted);
-    if (r.failure) {
-      ASSERT_TRUE(std::holds_alternative<SearchFailure>(got));
-      EXPECT_EQ(std::get<SearchFailure>(got), *r.failure);
-      continue;
-    }
-    ASSERT_TRUE(std::holds_alternative<SearchResult>(got));
-    const SearchResult& s = std::get<SearchResult>(got);
-    EXPECT_EQ(s.prescalerIndex, r.prescaler);
-    EXPECT_EQ(s.preload, r.preload);
-  }
+  for (const Row& r : rows) expectOutcome(r, searchFrequency(r.settings, r.wanted));
 }
 
 TEST(SearchTest, ShowsExactly) {
