@@ -78,6 +78,8 @@ TEST(NumberTextTest, FormatMaskRows) {
       {1e20, kMasks[4], "100,000,000,000,000,000,000"},
       {1.2345678901234567e18, kMasks[5], "1,234,567,890,123,460,000"}, {1e-9, kMasks[1], "0.00"},
       {999.996, kMasks[1], "1,000.00"}, {0.96, "##,###", "1"}, {kNaN, "##,##0", ""},
+      // A carry out of the first digit: 9.6 -> 10, 99.5 -> 100.
+      {9.6, "##,##0", "10"}, {99.5, "##,##0", "100"},
       {-kInf, "##,##0", ""}};
   // clang-format on
   for (const auto& r : rows) {

@@ -147,5 +147,29 @@ TEST(TimerSelectionTest, WhatSelectingATimerResets) {
   }
 }
 
+TEST(WindowTextsTest, Tooltips) {
+  // What the pointer shows over the inputs, word for word.
+  Window w;
+  Calculator& c = *w;
+  const std::string unit = "Click here for change measure unit";
+  const std::string example = "Should be available in Version 1.0";
+  const std::pair<std::string, std::string> rows[] = {
+      {c.txtFreq.tooltip, "Only numbers from 0 to 48000000"},
+      {c.chkFosc.tooltip, "disable/enable Fosc/4"},
+      {c.cbPre.tooltip, "Select Prescaler"},
+      {c.cbPost.tooltip, "Select Postscaler"},
+      {c.frMode.tooltip, "In PIC18 Series you can use the Timer0 in both modes"},
+      {c.txtSearchInt.tooltip, "Only valid numbers"},
+      {c.txtSearchFreq.tooltip, "Only valid numbers"},
+      {c.LabelCycle.tooltip, unit}, {c.LabelHz.tooltip, unit}, {c.LabelHz2.tooltip, unit},
+      {c.btnInterrupt.tooltip, unit}, {c.btnHertz.tooltip, unit}, {c.btnSearchInt.tooltip, unit},
+      {c.btnSearchHertz.tooltip, unit},
+      {c.frCode.tooltip, example}, {c.cmdBasic.tooltip, example}, {c.cmdAssembler.tooltip, example},
+      {c.cmdXC8.tooltip, example},
+  };
+  for (const auto& [shown, expected] : rows) EXPECT_EQ(shown, expected);
+  EXPECT_EQ(c.lblInputOSC.tooltip, "") << "the typed frequency's unit has none";
+}
+
 }  // namespace
 }  // namespace tickwell
