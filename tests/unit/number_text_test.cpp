@@ -26,6 +26,11 @@ TEST(NumberTextTest, ParseNumberReadsWholeTextOnly) {
   // clang-format on
   const std::string tiny = "0." + std::string(400, '0') + "1e5";  // 1e-396
   EXPECT_EQ(parseNumber(tiny), 0.0);
+  // Where the digits outweigh the exponent: 1e500 x 1e-100 overflows,
+  // 1e-601 x 1e100 underflows.
+  EXPECT_EQ(parseNumber("1" + std::string(500, '0') + "e-100"), std::nullopt);
+  EXPECT_EQ(parseNumber("-1" + std::string(500, '0') + "e-100"), std::nullopt);
+  EXPECT_EQ(parseNumber("0." + std::string(600, '0') + "1e100"), 0.0);
   for (const auto& r : rows) {
     const auto got = parseNumber(r.text);
     ASSERT_EQ(got.has_value(), r.ok) << '"' << r.text << '"';
