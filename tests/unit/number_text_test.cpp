@@ -85,6 +85,8 @@ TEST(NumberTextTest, FormatMaskRows) {
       {999.996, kMasks[1], "1,000.00"}, {0.96, "##,###", "1"}, {kNaN, "##,##0", ""},
       // A carry out of the first digit: 9.6 -> 10, 99.5 -> 100.
       {9.6, "##,##0", "10"}, {99.5, "##,##0", "100"},
+      // The optional decimals go as far as the last one that is not 0.
+      {1.00101, kMasks[7], "1.00101"}, {1.5, kMasks[7], "1.50"},
       {-kInf, "##,##0", ""}};
   // clang-format on
   for (const auto& r : rows) {

@@ -83,6 +83,7 @@ TEST(ApplySolutionTest, SettingsFromTheCommandLineReachTheWindowExactly) {
     const char* name;
     TimerSettings s;
     const char* oscText;  // what the entry then holds
+    int preset;           // the oscillator option then selected
   };
   TimerSettings t0;
   t0.oscHz = 32768;
@@ -113,11 +114,12 @@ TEST(ApplySolutionTest, SettingsFromTheCommandLineReachTheWindowExactly) {
   t0wide.oscHz = 500;
   t0wide.preload = 2;
   const Row rows[] = {
-      {"32.768 kHz as Hz", t0, "32768"},
-      {"timer3 at 64 MHz", t3, "64000000"},
-      {"timer2 preset, PR2 255 adjusted", t2, "20"},
+      {"32.768 kHz as Hz", t0, "32768", 15},
+      {"timer3 at 64 MHz", t3, "64000000", 15},
+      // A frequency of the presets selects its option (20 MHz is the 11th).
+      {"timer2 preset, PR2 255 adjusted", t2, "20", 10},
       // 500 Hz would read as kHz; 0.0005 MHz is what enters it.
-      {"8-bit timer0 on pic18 at 500 Hz", t0wide, "0.0005"},
+      {"8-bit timer0 on pic18 at 500 Hz", t0wide, "0.0005", 15},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -125,8 +127,18 @@ TEST(ApplySolutionTest, SettingsFromTheCommandLineReachTheWindowExactly) {
     w->applySettings(r.s);
     EXPECT_EQ(w->settings(), r.s);
     EXPECT_EQ(w->txtFreq.text(), r.oscText);
+    EXPECT_EQ(w->opFreq.selected(), r.preset);
     EXPECT_EQ(w->txtRegVal.text(), std::to_string(r.s.preload));
   }
+  // The TMR0 Adjust of a request is Timer0's: a Timer1 row leaves it off.
+  Window w;
+  TimerSettings t1 = t3;
+  t1.family = Family::PIC16;
+  t1.timer = 1;
+  t1.tmr0Adjust = true;
+  w->applySettings(t1);
+  EXPECT_EQ(w->chkTMR0.value(), 0);
+  EXPECT_EQ(w->settings().preload, t1.preload);
 }
 
 TEST(SolveRequestTest, WhatTheWindowAsksFor) {
@@ -153,6 +165,10 @@ TEST(SolveRequestTest, WhatTheWindowAsksFor) {
          c.chkPR2.click();
          typeInto(c.txtSearchInt, "1000");
        }, Wanted{Quantity::Period, 1000}, true, true},
+      {"with the window's overhead", [](Calculator& c) {
+         typeInto(c.txtOverhead, "9");
+         typeInto(c.txtSearchInt, "1000");
+       }, Wanted{Quantity::Period, 1000}},
       {"pr2 kept while timer0 shown", [](Calculator& c) {
          c.opTmr.click(2);
          c.chkPR2.click();
@@ -173,6 +189,7 @@ TEST(SolveRequestTest, WhatTheWindowAsksFor) {
     EXPECT_EQ(got->tmr0Adjust, r.tmr0Adjust);
     EXPECT_EQ(got->pr2Adjust, r.pr2Adjust);
     EXPECT_EQ(got->oscHz, w.app.OscFreq);
+    EXPECT_EQ(got->overhead, leadingValue(w->txtOverhead.text()));
   }
 }
 
@@ -304,6 +321,19 @@ TEST(SolutionsTableTest, CellsSortingAndFilters) {
   t.consider(0, false);
   EXPECT_EQ(t.rowCount(), 0u);
   EXPECT_EQ(t.summary(), "No timer chosen.");
+
+  // By width, 8-bit first; on PIC18 Timer0 is offered in both widths.
+  SolutionsTable byWidth = twentyMegahertzOneMillisecond();
+  byWidth.sortBy(Column::Width, true);
+  EXPECT_EQ(byWidth.cell(0, Column::Width), "8-bit");
+  EXPECT_EQ(byWidth.cell(byWidth.rowCount() - 1, Column::Width), "16-bit");
+  SolveRequest pic18;
+  pic18.family = Family::PIC18;
+  pic18.oscHz = 20e6;
+  pic18.wanted = {Quantity::Period, 1e6};
+  const SolutionsTable both(pic18, TimeUnit::Milliseconds, FrequencyUnit::Hertz);
+  EXPECT_EQ(both.choiceCaption(0), "Timer0 8-bit");
+  EXPECT_EQ(both.choiceCaption(1), "Timer0 16-bit");
 
   // PR2 Adjust counts the match cycle: PR2 249 makes the 250 counts.
   SolutionsTable adjusted = twentyMegahertzOneMillisecond();

@@ -127,6 +127,18 @@ TEST(TimerSelectionTest, WhatSelectingATimerResets) {
          EXPECT_EQ(c.family.selected(), 0);
          EXPECT_EQ(c.sl1.max(), 255);
        }},
+      {"Reset returns to PIC16 also when PIC18 was chosen by hand",
+       [](Calculator& c) {
+         c.family.click(1);
+         c.cmdResetData.click();  // the test desktop answers OK
+       },
+       [](Calculator& c) { EXPECT_EQ(c.family.selected(), 0); }},
+      {"TMR0 Adjust is disabled by high preloads on Timer0 only",
+       [](Calculator& c) {
+         c.opTmr.click(1);
+         c.txtRegVal.type("60000");
+       },
+       [](Calculator& c) { EXPECT_TRUE(c.chkTMR0.enabled); }},
       {"PIC16 keeps timer1 16-bit",
        [](Calculator& c) {
          c.opTmr.click(1);
