@@ -327,6 +327,27 @@ TEST(SolutionsTableTest, CellsSortingAndFilters) {
   byWidth.sortBy(Column::Width, true);
   EXPECT_EQ(byWidth.cell(0, Column::Width), "8-bit");
   EXPECT_EQ(byWidth.cell(byWidth.rowCount() - 1, Column::Width), "16-bit");
+  // Rows alike in the sorted column keep their ranking: the best 8-bit row,
+  // Timer2's exact 1:4 1:5, comes first.
+  EXPECT_EQ(cells(byWidth, 0), cells(twentyMegahertzOneMillisecond(), 4));
+  // Errors of the same size: the negative one first when ascending.
+  SolveRequest fourMegahertz;
+  fourMegahertz.oscHz = 4e6;
+  fourMegahertz.wanted = {Quantity::Period, 1e6};
+  SolutionsTable signs(fourMegahertz, TimeUnit::Nanoseconds, FrequencyUnit::Hertz);
+  signs.sortBy(Column::ErrorPpm, true);
+  std::size_t plus = 0, minus = 0;
+  for (std::size_t i = 0; i < signs.rowCount(); ++i) {
+    if (signs.cell(i, Column::ErrorPpm) == "+1,000" && !plus) plus = i;
+    if (signs.cell(i, Column::ErrorPpm) == "-1,000" && !minus) minus = i;
+  }
+  ASSERT_TRUE(plus && minus);
+  EXPECT_LT(minus, plus);
+  // One solution is one: only Timer1 at 1:8 reaches 65,536 x 8 cycles.
+  SolveRequest longest = fourMegahertz;
+  longest.wanted = {Quantity::Period, 524288000};
+  const SolutionsTable single(longest, TimeUnit::Nanoseconds, FrequencyUnit::Hertz);
+  EXPECT_EQ(single.summary(), "1 solution, 1 exact.");
   SolveRequest pic18;
   pic18.family = Family::PIC18;
   pic18.oscHz = 20e6;
