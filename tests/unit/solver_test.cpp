@@ -229,6 +229,8 @@ TEST(SolverTest, WhatNothingReaches) {
   SolveRequest gap = request(Family::PIC16, 4e6, {Quantity::Period, 1.5e6});
   gap.timers = {{0, Width::Bits8}};
   gap.overhead = 1000;
+  SolveRequest higherGap = gap;
+  higherGap.wanted = {Quantity::Period, 3e6};
   // clang-format off
   const Row rows[] = {
       // Timer2 at PR2 1 is one 1 µs cycle; Timer1 1:8 full is 8 x 65,536 µs = 524.288 ms.
@@ -240,6 +242,8 @@ TEST(SolverTest, WhatNothingReaches) {
       // 1,000 cycles of overhead: 1:1 reaches 1,001..1,256 cycles, 1:2 2,002..2,512: 1,500 lies
       // between; 1:256 reaches 1,256 x 256 cycles.
       {"gap", gap, 1001000, 1256 * 256000.0, 1256000, 2002000},
+      // 3 ms lies above 1:1 and 1:2 (2,512 cycles) and below 1:4 (4,004): the nearer of the two below.
+      {"gap above two ranges", higherGap, 1001000, 1256 * 256000.0, 2512000, 4004000},
   };
   // clang-format on
   for (const Row& r : rows) {
