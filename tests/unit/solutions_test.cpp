@@ -130,14 +130,15 @@ TEST(ApplySolutionTest, SettingsFromTheCommandLineReachTheWindowExactly) {
     EXPECT_EQ(w->opFreq.selected(), r.preset);
     EXPECT_EQ(w->txtRegVal.text(), std::to_string(r.s.preload));
   }
-  // The TMR0 Adjust of a request is Timer0's: a Timer1 row leaves it off.
+  // TMR0 Adjust is Timer0's and PR2 Adjust Timer2's: a Timer1 row leaves both off.
   Window w;
   TimerSettings t1 = t3;
   t1.family = Family::PIC16;
   t1.timer = 1;
-  t1.tmr0Adjust = true;
+  t1.tmr0Adjust = t1.pr2Adjust = true;
   w->applySettings(t1);
   EXPECT_EQ(w->chkTMR0.value(), 0);
+  EXPECT_EQ(w->chkPR2.value(), 0);
   EXPECT_EQ(w->settings().preload, t1.preload);
 }
 
@@ -343,6 +344,14 @@ TEST(SolutionsTableTest, CellsSortingAndFilters) {
   }
   ASSERT_TRUE(plus && minus);
   EXPECT_LT(minus, plus);
+  // And the positive one first when descending.
+  signs.sortBy(Column::ErrorPpm, false);
+  plus = minus = signs.rowCount();
+  for (std::size_t i = 0; i < signs.rowCount(); ++i) {
+    if (signs.cell(i, Column::ErrorPpm) == "+1,000" && plus == signs.rowCount()) plus = i;
+    if (signs.cell(i, Column::ErrorPpm) == "-1,000" && minus == signs.rowCount()) minus = i;
+  }
+  EXPECT_LT(plus, minus);
   // One solution is one: only Timer1 at 1:8 reaches 65,536 x 8 cycles.
   SolveRequest longest = fourMegahertz;
   longest.wanted = {Quantity::Period, 524288000};
