@@ -88,6 +88,29 @@ private:
   mutable QFont font_;
 };
 
+// An option button that remembers its size hint in normal and in bold type:
+// the selected option of a group turns bold, and the button would lay its
+// text out anew each time.
+class HintCachingRadio : public QRadioButton {
+public:
+  using QRadioButton::QRadioButton;
+  QSize sizeHint() const override {
+    const auto key = std::pair{font().bold(), text()};
+    if (font().pointSizeF() != pointSize_) {
+      pointSize_ = font().pointSizeF();
+      cache_.clear();
+    }
+    auto it = cache_.find(key);
+    if (it == cache_.end()) it = cache_.emplace(key, QRadioButton::sizeHint()).first;
+    return it->second;
+  }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+  mutable std::map<std::pair<bool, QString>, QSize> cache_;
+  mutable qreal pointSize_ = -1;
+};
+
 // A label that answers clicks, for the unit captions: reachable with Tab,
 // shows a focus frame, and acts on Space and Enter as on a click.
 class ClickLabel : public HintCachingLabel {
@@ -562,7 +585,7 @@ QWidget* MainWindow::checkBox(CheckBox& box) {
 QWidget* MainWindow::option(OptionGroup& group, int index) {
   const std::string& name = calc_.nameOf(OptionRef{&group, index});
   const OptionButton& o = group[index];
-  auto* r = new QRadioButton(qs(o.caption));
+  auto* r = new HintCachingRadio(qs(o.caption));
   // The model decides which option is selected.
   r->setAutoExclusive(false);
   QObject::connect(r, &QRadioButton::clicked, this, [this, &group, index] { act([&group, index] { group.click(index); }); });
