@@ -468,16 +468,22 @@ QWidget* MainWindow::textBox(TextBox& box, bool output) {
 
 QWidget* MainWindow::listingBoxes(std::array<TextBox, 4>& boxes) {
   // The four listing boxes lie on top of each other with one visible, as in
-  // the model. A box brings its text up to date only while it is shown, line
-  // by line where the number of lines stays: a change of tab is a change of
-  // the box shown, not of a text.
+  // the model. A box is made when it is first shown (the window starts
+  // sooner), and brings its text up to date only while it is shown, line by
+  // line where the number of lines stays: a change of tab is a change of the
+  // box shown, not of a text.
   auto* stack = new QWidget;
   auto* layout = new QStackedLayout(stack);
   for (TextBox& box : boxes) {
-    auto* edit = new ListingBox;
-    layout->addWidget(edit);
-    refreshers_.push_back([edit, layout, &box, last = std::string("\x01"), lines = QStringList()]() mutable {
+    refreshers_.push_back([this, layout, &box, edit = static_cast<ListingBox*>(nullptr), last = std::string("\x01"),
+                           lines = QStringList()]() mutable {
       if (!box.visible) return;
+      if (!edit) {
+        edit = new ListingBox;
+        layout->addWidget(edit);
+        keep(calc_.nameOf(&box), edit);
+        setReadingOrder();
+      }
       if (box.text() != last) {
         last = box.text();
         QString text = qs(last);
@@ -503,7 +509,6 @@ QWidget* MainWindow::listingBoxes(std::array<TextBox, 4>& boxes) {
       }
       if (layout->currentWidget() != edit) layout->setCurrentWidget(edit);
     });
-    keep(calc_.nameOf(&box), edit);
   }
   refreshers_.push_back([stack, &boxes] {
     const bool any = std::any_of(boxes.begin(), boxes.end(), [](const TextBox& b) { return b.visible; });

@@ -418,7 +418,9 @@ std::vector<QWidget*> MainWindow::readingOrder() const {
 }
 
 void MainWindow::setReadingOrder() {
-  const std::vector<QWidget*> order = readingOrder();
+  // Listing boxes not shown yet are not made yet.
+  std::vector<QWidget*> order = readingOrder();
+  std::erase(order, nullptr);
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
