@@ -30,8 +30,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.tickwell.example)
 # Library dependencies (libqt6widgets6, libstdc++6, ...) come from
 # dpkg-shlibdeps. Qt loads its plugins at run time, where dpkg-shlibdeps cannot
 # see them: the platform plugins (qt6-qpa-plugins), without which no window
-# opens, and the SVG icon engine (libqt6svg6), without which the window icon
-# and the About window's picture, SVGs in the resources, stay blank.
+# opens, and the SVG icon engine (libqt6svg6), without which the About window's
+# picture, an SVG in the resources, stays blank.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -63,9 +65,22 @@ TEST(AboutWindow, ShowsTheApplicationTexts) {
   EXPECT_EQ(window.okButton()->text(), QStringLiteral("OK"));
 }
 
+TEST(AboutWindow, WindowIconIsThePngRenditions) {
+  // The icon is compiled in as pixels; it must be the installed PNGs exactly.
+  const QIcon icon = tickwellIcon();
+  for (int size : {16, 32, 48, 64}) {
+    SCOPED_TRACE(size);
+    // A pixmap holds premultiplied pixels: both are compared that way.
+    const QImage png = QImage(QStringLiteral(TICKWELL_ICON_DIR "/tickwell-%1.png").arg(size))
+                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_FALSE(png.isNull());
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));
+    EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), png);
+  }
+}
+
 TEST(AboutWindow, ArtworkLoads) {
-  // Both pictures are SVG: without Qt's SVG plugins they would come out empty.
-  EXPECT_FALSE(tickwellIcon().pixmap(32).isNull());
+  // The chip picture is SVG: without Qt's SVG plugins it would come out empty.
   test::FakePlatform platform;
   AboutWindow window(appRecord(), platform);
   const QPixmap chip = window.pictureLabel()->pixmap();
