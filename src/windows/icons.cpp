@@ -26,25 +26,30 @@ QPixmap aboutChipPixmap(qreal devicePixelRatio) {
 
 namespace {
 
-// The first family of the list that is installed. Naming a family that is
-// missing makes Qt ask fontconfig for an alias of it (as does
-// QFontDatabase::hasFamily): with Tahoma, Verdana and Lucida Console missing,
-// that was a twentieth of all the work before the window shows.
-QString firstInstalled(const QStringList& families) {
-  const QStringList installed = QFontDatabase::families();
-  for (const QString& family : families)
-    if (installed.contains(family, Qt::CaseInsensitive)) return family;
-  return families.back();
+// Gives the font the first family of the list that is installed. Naming a
+// family that is missing makes Qt ask fontconfig for an alias of it, for each
+// font (with Tahoma, Verdana and Lucida Console missing, a twentieth of all the
+// work before the window shows). An installed family needs no style hint, and
+// without one a font equal to the window's own shares its engine. When none is
+// installed, the list and the hint let fontconfig find a similar one.
+void setFamily(QFont& font, const QStringList& families, QFont::StyleHint hint) {
+  static const QStringList installed = QFontDatabase::families();
+  for (const QString& family : families) {
+    if (installed.contains(family, Qt::CaseInsensitive)) {
+      font.setFamily(family);
+      return;
+    }
+  }
+  font.setFamilies(families);
+  font.setStyleHint(hint);
 }
 
 }  // namespace
 
 QFont tahomaFont(qreal pointSize, bool bold) {
   QFont font;
-  static const QString family =
-      firstInstalled({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-  font.setFamily(family);
-  font.setStyleHint(QFont::SansSerif);
+  setFamily(font, {QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")},
+            QFont::SansSerif);
   font.setPointSizeF(pointSize);
   font.setBold(bold);
   return font;
@@ -52,10 +57,9 @@ QFont tahomaFont(qreal pointSize, bool bold) {
 
 QFont consoleFont(qreal pointSize) {
   QFont font;
-  static const QString family = firstInstalled(
-      {QStringLiteral("Lucida Console"), QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans Mono")});
-  font.setFamily(family);
-  font.setStyleHint(QFont::TypeWriter);
+  setFamily(font,
+            {QStringLiteral("Lucida Console"), QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans Mono")},
+            QFont::TypeWriter);
   font.setFixedPitch(true);
   font.setPointSizeF(pointSize);
   return font;

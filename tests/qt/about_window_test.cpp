@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -77,6 +78,15 @@ TEST(AboutWindow, WindowIconIsThePngRenditions) {
     EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));
     EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), png);
   }
+}
+
+TEST(AboutWindow, FontsNameAnInstalledFamily) {
+  // The family set is the one drawn, and the listing font stays monospaced.
+  for (const QFont& font : {tahomaFont(9, false), tahomaFont(12, true), consoleFont(9)}) {
+    SCOPED_TRACE(font.family().toStdString());
+    EXPECT_TRUE(QFontInfo(font).exactMatch());
+  }
+  EXPECT_TRUE(QFontInfo(consoleFont(9)).fixedPitch());
 }
 
 TEST(AboutWindow, ArtworkLoads) {
