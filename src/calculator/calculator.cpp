@@ -402,8 +402,8 @@ void Calculator::storeLimits(const SearchLimits& limits) {
 // ---------------------------------------------------------- recalculation
 
 void Calculator::Recalculate() {
-  const TimerSpec& spec = selectedSpec();
-  frPreload.caption = spec.countsToMatch() ? std::string("PR2") : "TMR" + std::to_string(app_.TimerNo) + " Preload";
+  const TimerSpec& table = selectedSpec();
+  frPreload.caption = table.countsToMatch() ? std::string("PR2") : "TMR" + std::to_string(app_.TimerNo) + " Preload";
   txtRegVal.setText(integerText(sl1.value()));
   txtTimeout.setText(integerText(slTimeout.value()));
   ReadScalers();
@@ -420,7 +420,7 @@ void Calculator::Recalculate() {
   storeLimits(r.limits);
   showLimits();
 
-  if (!spec.countsToMatch() && chkTMR0.value() == 1 && sl1.value() < timerSpec(0).writeLossCycles) {
+  if (!table.countsToMatch() && chkTMR0.value() == 1 && sl1.value() < timerSpec(0).writeLossCycles) {
     // Below the lost cycles the TMR0 adjustment cannot apply: it switches
     // itself off, which moves the preload back and recalculates; this run
     // goes on with the moved preload.
@@ -437,12 +437,12 @@ void Calculator::Recalculate() {
   // An adjustment box that could no longer add its cycles is disabled, unless
   // it is checked (so that it can still be unchecked).
   const int p = sl1.value();
-  if (spec.writeLossCycles > 0 && p >= kTmr0AdjustCeiling) {
+  if (table.writeLossCycles > 0 && p >= kTmr0AdjustCeiling) {
     if (chkTMR0.value() == 0) chkTMR0.enabled = false;
   } else {
     chkTMR0.enabled = true;
   }
-  if (spec.matchLossCycles > 0 && p >= kPr2AdjustCeiling) {
+  if (table.matchLossCycles > 0 && p >= kPr2AdjustCeiling) {
     if (chkPR2.value() == 0) chkPR2.enabled = false;
   } else {
     chkPR2.enabled = true;

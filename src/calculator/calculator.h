@@ -205,7 +205,7 @@ private:
   void buildControls();
   void registerControls();
   void wireHandlers();
-  // The spec of the selected timer. Before the window's load has selected a
+  // The table of the selected timer. Before the window's load has selected a
   // timer, it calculates as Timer0.
   const TimerSpec& selectedSpec() const;
   void storeLimits(const SearchLimits& limits);

@@ -135,7 +135,7 @@ std::optional<SolveRequest> Calculator::solveRequest() const {
 }
 
 void Calculator::applySettings(const TimerSettings& s) {
-  const TimerSpec& spec = timerSpec(s.timer);
+  const TimerSpec& table = timerSpec(s.timer);
   if (s.oscHz != app_.OscFreq) {
     if (const auto text = oscEntryText(s.oscHz)) enterOscillator(*text);
   }
@@ -143,15 +143,15 @@ void Calculator::applySettings(const TimerSettings& s) {
   // Selecting the timer saves the inputs of the one before and restores its own.
   opTmr.select(s.timer);
   // The width selects its family where it exists on one family only.
-  if (spec.has8Bit && spec.has16Bit) opMode.select(static_cast<int>(s.width));
+  if (table.has8Bit && table.has16Bit) opMode.select(static_cast<int>(s.width));
   family.select(s.family == Family::PIC16 ? 0 : 1);
-  cbPre.setIndex(spec.prescalerIndex(s.prescale).value_or(0));
-  if (spec.hasPostscaler) cbPost.setIndex(static_cast<int>(s.postscale) - 1);
+  cbPre.setIndex(table.prescalerIndex(s.prescale).value_or(0));
+  if (table.hasPostscaler) cbPost.setIndex(static_cast<int>(s.postscale) - 1);
   restoreTimeoutText(integerText(static_cast<std::int64_t>(s.timeout)));
   txtOverhead.setText(plainNumber(s.overhead));
   // The boxes come before the preload, which already holds their adjustment.
-  chkTMR0.setValue(spec.writeLossCycles > 0 && s.tmr0Adjust ? 1 : 0);
-  chkPR2.setValue(spec.matchLossCycles > 0 && s.pr2Adjust ? 1 : 0);
+  chkTMR0.setValue(table.writeLossCycles > 0 && s.tmr0Adjust ? 1 : 0);
+  chkPR2.setValue(table.matchLossCycles > 0 && s.pr2Adjust ? 1 : 0);
   sl1.setValue(s.preload);
   sl1_Scroll();
 }

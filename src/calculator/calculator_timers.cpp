@@ -11,8 +11,8 @@ namespace tickwell {
 
 namespace {
 
-bool hasTmr0Adjust(const TimerSpec& spec) { return spec.writeLossCycles > 0; }
-bool hasPr2Adjust(const TimerSpec& spec) { return spec.matchLossCycles > 0; }
+bool hasTmr0Adjust(const TimerSpec& table) { return table.writeLossCycles > 0; }
+bool hasPr2Adjust(const TimerSpec& table) { return table.matchLossCycles > 0; }
 
 }  // namespace
 
@@ -23,27 +23,27 @@ void Calculator::opTmr_Click(int index) {
   FillPrescalerList(index);
 
   if (index >= 0 && index < kTimerCount) {
-    const TimerSpec& spec = timerSpec(index);
-    cbPost.enabled = txtPostBits.enabled = spec.hasPostscaler;
-    if (spec.hasPostscaler) cbPost.setIndex(0);
+    const TimerSpec& table = timerSpec(index);
+    cbPost.enabled = txtPostBits.enabled = table.hasPostscaler;
+    if (table.hasPostscaler) cbPost.setIndex(0);
     // A timer with an 8-bit mode starts in it before its inputs are reset.
-    if (spec.has8Bit) {
+    if (table.has8Bit) {
       opMode[0].enabled = true;
-      opMode[1].enabled = spec.has16Bit;
+      opMode[1].enabled = table.has16Bit;
       opMode.select(0);
     }
-    chkTMR0.visible = lblNoteTMR0.visible = hasTmr0Adjust(spec);
-    chkPR2.visible = lblNotePR2.visible = hasPr2Adjust(spec);
+    chkTMR0.visible = lblNoteTMR0.visible = hasTmr0Adjust(table);
+    chkPR2.visible = lblNotePR2.visible = hasPr2Adjust(table);
     lblAdjust.visible = false;
     ResetTimerInputs();
     // A 16-bit-only timer switches to 16-Bit after the reset, whose 8-Bit
     // selected PIC16 on the way.
-    if (!spec.has8Bit) {
+    if (!table.has8Bit) {
       opMode[0].enabled = false;
       opMode[1].enabled = true;
       opMode.select(1);
     }
-    if (spec.onlyOn) family.select(*spec.onlyOn == Family::PIC16 ? 0 : 1);
+    if (table.onlyOn) family.select(*table.onlyOn == Family::PIC16 ? 0 : 1);
     restoreTimerSettings(index);
   }
 
@@ -56,17 +56,17 @@ void Calculator::opTmr_Click(int index) {
 }
 
 void Calculator::restoreTimerSettings(int timer) {
-  const TimerSpec& spec = timerSpec(timer);
+  const TimerSpec& table = timerSpec(timer);
   const SavedTimerInputs& saved = app_.SavedTmr[static_cast<std::size_t>(timer)];
-  if (spec.has8Bit && spec.has16Bit) opMode.select(static_cast<int>(saved.width));
+  if (table.has8Bit && table.has16Bit) opMode.select(static_cast<int>(saved.width));
   cbPre.setIndex(saved.prescalerIndex);
-  if (spec.hasPostscaler) cbPost.setIndex(saved.postscalerIndex);
+  if (table.hasPostscaler) cbPost.setIndex(saved.postscalerIndex);
   restoreTimeoutText(saved.timeoutText);
   txtOverhead.setText(saved.overheadText);
   // The check box is restored before the preload, which already holds the
   // adjustment that the check box handler applies again on the way.
-  if (hasTmr0Adjust(spec)) chkTMR0.setValue(saved.adjust ? 1 : 0);
-  if (hasPr2Adjust(spec)) chkPR2.setValue(saved.adjust ? 1 : 0);
+  if (hasTmr0Adjust(table)) chkTMR0.setValue(saved.adjust ? 1 : 0);
+  if (hasPr2Adjust(table)) chkPR2.setValue(saved.adjust ? 1 : 0);
   sl1.setValue(saved.preload);
 }
 
@@ -100,14 +100,14 @@ void Calculator::FillPrescalerList(int timer) {
 
 void Calculator::SaveTimerSettings(int timer) {
   if (timer < 0 || timer >= kTimerCount) return;
-  const TimerSpec& spec = timerSpec(timer);
+  const TimerSpec& table = timerSpec(timer);
   SavedTimerInputs& saved = app_.SavedTmr[static_cast<std::size_t>(timer)];
   saved.width = app_.TimerMode == 1 ? Width::Bits16 : Width::Bits8;
   saved.prescalerIndex = cbPre.index();
   saved.postscalerIndex = cbPost.index();
   saved.timeoutText = txtTimeout.text();
   saved.overheadText = txtOverhead.text();
-  saved.adjust = hasTmr0Adjust(spec) ? chkTMR0.value() == 1 : hasPr2Adjust(spec) && chkPR2.value() == 1;
+  saved.adjust = hasTmr0Adjust(table) ? chkTMR0.value() == 1 : hasPr2Adjust(table) && chkPR2.value() == 1;
   saved.preload = sl1.value();
 }
 

@@ -238,9 +238,9 @@ Config readConfig(const QCommandLineParser& parser, Command command) {
   return c;
 }
 
-std::string ratiosOf(const TimerSpec& spec) {
+std::string ratiosOf(const TimerSpec& facts) {
   std::string out;
-  for (const Prescaler& p : spec.prescalers) out += (out.empty() ? "1:" : ", 1:") + std::to_string(p.ratio);
+  for (const Prescaler& p : facts.prescalers) out += (out.empty() ? "1:" : ", 1:") + std::to_string(p.ratio);
   return out;
 }
 
@@ -249,34 +249,34 @@ TimerSettings configuration(const Config& c) {
   TimerSettings s;
   s.family = c.family;
   s.timer = c.timer.value_or(0);
-  const TimerSpec& spec = timerSpec(s.timer);
-  if (!spec.availableOn(c.family)) throw UsageError(timerName(s.timer) + " exists on PIC18 only");
-  s.width = c.width.value_or(spec.has8Bit ? Width::Bits8 : Width::Bits16);
-  if (!spec.hasWidth(s.width))
+  const TimerSpec& facts = timerSpec(s.timer);
+  if (!facts.availableOn(c.family)) throw UsageError(timerName(s.timer) + " exists on PIC18 only");
+  s.width = c.width.value_or(facts.has8Bit ? Width::Bits8 : Width::Bits16);
+  if (!facts.hasWidth(s.width))
     throw UsageError(timerName(s.timer) + " has no " + (s.width == Width::Bits8 ? "8" : "16") + "-bit mode");
-  if (!spec.countsIn(s.width, c.family)) throw UsageError("a 16-bit Timer0 exists on PIC18 only");
+  if (!facts.countsIn(s.width, c.family)) throw UsageError("a 16-bit Timer0 exists on PIC18 only");
   s.oscHz = c.oscHz;
   s.fosc4 = c.fosc4;
   s.prescale = static_cast<double>(c.prescale.value_or(1));
-  if (!spec.prescalerIndex(s.prescale))
+  if (!facts.prescalerIndex(s.prescale))
     throw UsageError(timerName(s.timer) + " has no prescaler 1:" + std::to_string(c.prescale.value_or(1)) +
-                     "; it has " + ratiosOf(spec));
+                     "; it has " + ratiosOf(facts));
   const long long post = c.postscale.value_or(1);
-  if (!spec.hasPostscaler && post != 1) throw UsageError(timerName(s.timer) + " has no postscaler");
+  if (!facts.hasPostscaler && post != 1) throw UsageError(timerName(s.timer) + " has no postscaler");
   if (post < 1 || post > kPostscalerCount)
     throw UsageError("postscaler 1:" + std::to_string(post) + " is not one of 1:1 to 1:16");
   s.postscale = static_cast<double>(post);
   const long long preload = c.preload.value_or(0);
   if (preload < 0 || preload > maxPreload(s.width))
     throw UsageError("--preload " + std::to_string(preload) + " is outside 0 to " +
-                     std::to_string(maxPreload(s.width)) + ", the range of " + (spec.countsToMatch() ? "PR2" : (s.width == Width::Bits8 ? "an 8-bit" : "a 16-bit") + std::string(" timer")));
+                     std::to_string(maxPreload(s.width)) + ", the range of " + (facts.countsToMatch() ? "PR2" : (s.width == Width::Bits8 ? "an 8-bit" : "a 16-bit") + std::string(" timer")));
   s.preload = static_cast<int>(preload);
   if (c.tmr0Adjust) {
-    if (spec.writeLossCycles == 0) throw UsageError("--tmr0-adjust applies to Timer0 only");
-    if (s.preload < spec.writeLossCycles)
+    if (facts.writeLossCycles == 0) throw UsageError("--tmr0-adjust applies to Timer0 only");
+    if (s.preload < facts.writeLossCycles)
       throw UsageError("--tmr0-adjust needs a preload of 2 or more (below, the adjustment switches itself off)");
   }
-  if (c.pr2Adjust && spec.matchLossCycles == 0) throw UsageError("--pr2-adjust applies to Timer2 only");
+  if (c.pr2Adjust && facts.matchLossCycles == 0) throw UsageError("--pr2-adjust applies to Timer2 only");
   s.tmr0Adjust = c.tmr0Adjust;
   s.pr2Adjust = c.pr2Adjust;
   s.timeout = static_cast<double>(c.timeout);
@@ -532,9 +532,9 @@ Result runSolve(const Config& c) {
     t.consider(i, on);
     if (!on) continue;
     any = true;
-    const TimerSpec& spec = timerSpec(choice.timer);
-    prescalerFound = prescalerFound || spec.prescalerIndex(*req.prescale).has_value();
-    postscalerFound = postscalerFound || spec.hasPostscaler;
+    const TimerSpec& facts = timerSpec(choice.timer);
+    prescalerFound = prescalerFound || facts.prescalerIndex(*req.prescale).has_value();
+    postscalerFound = postscalerFound || facts.hasPostscaler;
   }
   if (!any) throw UsageError("none of the timers asked for counts in " + std::to_string(bits(*c.width)) + "-bit");
   if (!prescalerFound)

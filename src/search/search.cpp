@@ -16,12 +16,12 @@ struct ScanResult {
 
 // Each round's full count is the previous one times the step between two
 // prescalers; equality never ends a round.
-std::optional<ScanResult> scan(const TimerSpec& spec, double wanted, double maxPeriodPre1) {
-  const int n = static_cast<int>(spec.prescalers.size());
+std::optional<ScanResult> scan(const TimerSpec& table, double wanted, double maxPeriodPre1) {
+  const int n = static_cast<int>(table.prescalers.size());
   for (int i = 0; i < n; ++i) {
-    const double full = maxPeriodPre1 * spec.prescalers[static_cast<std::size_t>(i)].ratio;
+    const double full = maxPeriodPre1 * table.prescalers[static_cast<std::size_t>(i)].ratio;
     if (full > wanted) return ScanResult{i, std::nullopt};
-    if (spec.hasPostscaler) {
+    if (table.hasPostscaler) {
       for (int j = 1; j <= kPostscalerCount; ++j)
         if (full * j > wanted) return ScanResult{i, j - 1};
     }
@@ -44,7 +44,7 @@ int prescalerIndexOf(const TimerSettings& settings) {
 }
 
 SearchOutcome searchPeriod(const TimerSettings& settings, double wantedNs, std::optional<int> keepPrescaler) {
-  const TimerSpec& spec = timerSpec(settings.timer);
+  const TimerSpec& table = timerSpec(settings.timer);
   const SearchLimits limits = evaluate(settings).limits;
   if (wantedNs > limits.maxPeriodNs) return SearchFailure::AboveMaximum;
   if (wantedNs < limits.minPeriodNs) return SearchFailure::BelowMinimum;
@@ -53,13 +53,13 @@ SearchOutcome searchPeriod(const TimerSettings& settings, double wantedNs, std::
   if (keepPrescaler) {
     result.prescalerIndex = *keepPrescaler;
   } else {
-    const auto found = scan(spec, wantedNs, limits.maxPeriodPre1Ns);
+    const auto found = scan(table, wantedNs, limits.maxPeriodPre1Ns);
     if (!found) return SearchFailure::NoPrescaler;
     result.prescalerIndex = found->prescalerIndex;
     result.postscalerIndex = found->postscalerIndex;
   }
-  const double ratio = spec.prescalers[static_cast<std::size_t>(result.prescalerIndex)].ratio;
-  if (spec.countsToMatch()) {
+  const double ratio = table.prescalers[static_cast<std::size_t>(result.prescalerIndex)].ratio;
+  if (table.countsToMatch()) {
     const double postscale = result.postscalerIndex ? *result.postscalerIndex + 1 : settings.postscale;
     result.preload = roundHalfEven(wantedNs / (ratio * limits.minPeriodNs * postscale));
   } else {
@@ -69,7 +69,7 @@ SearchOutcome searchPeriod(const TimerSettings& settings, double wantedNs, std::
 }
 
 SearchOutcome searchFrequency(const TimerSettings& settings, double wantedHz) {
-  const TimerSpec& spec = timerSpec(settings.timer);
+  const TimerSpec& table = timerSpec(settings.timer);
   const SearchLimits limits = evaluate(settings).limits;
   if (wantedHz > limits.maxFreqHz) return SearchFailure::AboveMaximum;
   if (wantedHz < limits.minFreqHz) return SearchFailure::BelowMinimum;
@@ -77,7 +77,7 @@ SearchOutcome searchFrequency(const TimerSettings& settings, double wantedHz) {
   const double ticks = limits.maxFreqHz / wantedHz;
   SearchResult result;
   result.prescalerIndex = prescalerIndexOf(settings);
-  result.preload = spec.countsToMatch() ? roundHalfEven(ticks) : roundHalfEven(fullCount(settings.width) - ticks);
+  result.preload = table.countsToMatch() ? roundHalfEven(ticks) : roundHalfEven(fullCount(settings.width) - ticks);
   return result;
 }
 

@@ -143,21 +143,21 @@ SolveOutcome solve(const SolveRequest& request) {
   std::vector<Interval> reached;
   for (const TimerChoice& choice : timerChoices(request.family)) {
     if (!considered(request, choice)) continue;
-    const TimerSpec& spec = timerSpec(choice.timer);
+    const TimerSpec& table = timerSpec(choice.timer);
     TimerSettings base;
     base.family = request.family;
     base.timer = choice.timer;
     base.width = choice.width;
     base.oscHz = request.oscHz;
     base.fosc4 = request.fosc4;
-    base.tmr0Adjust = request.tmr0Adjust && spec.writeLossCycles > 0;
-    base.pr2Adjust = request.pr2Adjust && spec.matchLossCycles > 0;
+    base.tmr0Adjust = request.tmr0Adjust && table.writeLossCycles > 0;
+    base.pr2Adjust = request.pr2Adjust && table.matchLossCycles > 0;
     base.timeout = request.timeout;
     base.overhead = request.overhead;
-    for (const Prescaler& pre : spec.prescalers) {
+    for (const Prescaler& pre : table.prescalers) {
       if (request.prescale && *request.prescale != pre.ratio) continue;
       base.prescale = pre.ratio;
-      for (int post = 1; post <= spec.largestPostscaler(); ++post) {
+      for (int post = 1; post <= table.largestPostscaler(); ++post) {
         if (request.postscale && *request.postscale != post) continue;
         base.postscale = post;
         Interval r{};

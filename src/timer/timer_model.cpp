@@ -4,20 +4,20 @@ namespace tickwell {
 
 namespace {
 
-SearchLimits limitsOf(const TimerSettings& s, const TimerSpec& spec, double tickHz) {
+SearchLimits limitsOf(const TimerSettings& s, const TimerSpec& table, double tickHz) {
   SearchLimits l;
   const double cycleHz = s.fosc4 ? s.oscHz / 4 : s.oscHz;
   l.minPeriodNs = 1 / cycleHz * 1000 * 1000000;
   // Timer2 counts to an 8-bit PR2 whatever the width; the others to their full count.
-  const int full = spec.countsToMatch() ? fullCount(Width::Bits8) : fullCount(s.width);
+  const int full = table.countsToMatch() ? fullCount(Width::Bits8) : fullCount(s.width);
   l.minFreqHz = cycleHz / full;
-  switch (spec.lowestFrequencyPrescaler) {
+  switch (table.lowestFrequencyPrescaler) {
     case LowestFrequencyPrescaler::Selected: l.minFreqHz = l.minFreqHz / s.prescale; break;
-    case LowestFrequencyPrescaler::Largest: l.minFreqHz = l.minFreqHz / spec.largestPrescaler(); break;
+    case LowestFrequencyPrescaler::Largest: l.minFreqHz = l.minFreqHz / table.largestPrescaler(); break;
     case LowestFrequencyPrescaler::None: break;
   }
   l.maxPeriodPre1Ns = l.minPeriodNs * full;
-  l.maxPeriodNs = l.minPeriodNs * full * spec.largestPrescaler() * spec.largestPostscaler();
+  l.maxPeriodNs = l.minPeriodNs * full * table.largestPrescaler() * table.largestPostscaler();
   l.maxFreqHz = tickHz;
   return l;
 }
@@ -30,28 +30,28 @@ double registerCount(const TimerSettings& s) {
 }
 
 TimerResult evaluate(const TimerSettings& s) {
-  const TimerSpec& spec = timerSpec(s.timer);
+  const TimerSpec& table = timerSpec(s.timer);
   TimerResult r;
   const double divisor = s.fosc4 ? 4 : 1;
   r.tickHz = s.oscHz / divisor / s.prescale / s.postscale;
   r.tickUs = 1000000 * (1 / r.tickHz);
   r.clockHz = s.oscHz / s.prescale / s.postscale;
-  r.limits = limitsOf(s, spec, r.tickHz);
+  r.limits = limitsOf(s, table, r.tickHz);
 
-  if (spec.countsToMatch()) {
+  if (table.countsToMatch()) {
     // A PR2 of 0 still takes one tick to match.
     r.countTerm = s.preload == 0 ? 1 : s.preload;
-    if (s.pr2Adjust) r.countTerm = r.countTerm + spec.matchLossCycles;
-  } else if (s.tmr0Adjust && s.preload >= spec.writeLossCycles) {
+    if (s.pr2Adjust) r.countTerm = r.countTerm + table.matchLossCycles;
+  } else if (s.tmr0Adjust && s.preload >= table.writeLossCycles) {
     // The preload was raised by the adjustment; the cycles the TMR0 write
     // loses are counted back in.
-    r.countTerm = s.preload - spec.writeLossCycles;
+    r.countTerm = s.preload - table.writeLossCycles;
   } else {
     // Below the lost cycles the adjustment cannot apply and counts as off.
     r.countTerm = s.preload;
   }
   const double full = fullCount(s.width);
-  r.counts = spec.countsToMatch() ? r.countTerm + s.timeout + s.overhead
+  r.counts = table.countsToMatch() ? r.countTerm + s.timeout + s.overhead
                                   : full - r.countTerm + s.timeout + s.overhead;
   r.registerCount = registerCount(s);
   r.periodNs = r.counts * r.tickUs * 1000;

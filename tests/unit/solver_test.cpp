@@ -35,9 +35,9 @@ std::vector<Solution> bruteForce(const SolveRequest& req) {
   const Quantity q = req.wanted.quantity;
   for (const TimerChoice& c : timerChoices(req.family)) {
     if (!req.timers.empty() && std::find(req.timers.begin(), req.timers.end(), c) == req.timers.end()) continue;
-    const TimerSpec& spec = timerSpec(c.timer);
-    for (const Prescaler& pre : spec.prescalers) {
-      for (int post = 1; post <= (spec.hasPostscaler ? 16 : 1); ++post) {
+    const TimerSpec& table = timerSpec(c.timer);
+    for (const Prescaler& pre : table.prescalers) {
+      for (int post = 1; post <= (table.hasPostscaler ? 16 : 1); ++post) {
         TimerSettings s;
         s.family = req.family;
         s.timer = c.timer;

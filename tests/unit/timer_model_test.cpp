@@ -177,10 +177,10 @@ TEST(TimerSpecTest, PrescalerBits) {
       {1, 1, "00"}, {1, 8, "11"}, {2, 4, "01"}, {2, 16, "10"}, {3, 2, "01"}};
   // clang-format on
   for (const auto& r : rows) {
-    const TimerSpec& spec = timerSpec(r.timer);
-    const auto index = spec.prescalerIndex(r.ratio);
+    const TimerSpec& table = timerSpec(r.timer);
+    const auto index = table.prescalerIndex(r.ratio);
     ASSERT_TRUE(index) << r.timer << " 1:" << r.ratio;
-    EXPECT_EQ(spec.prescalers[static_cast<std::size_t>(*index)].bits, r.bits) << r.timer << " 1:" << r.ratio;
+    EXPECT_EQ(table.prescalers[static_cast<std::size_t>(*index)].bits, r.bits) << r.timer << " 1:" << r.ratio;
   }
   EXPECT_FALSE(timerSpec(2).prescalerIndex(2)) << "Timer2 has no 1:2";
   EXPECT_EQ(postscalerBits(0), "0000");
