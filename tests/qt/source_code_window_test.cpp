@@ -12,7 +12,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <map>
 
 #include "app/startup.h"
 #include "calculator/calculator.h"
@@ -25,126 +24,12 @@ namespace {
 using Family = SourceCodeWindow::Family;
 using Language = SourceCodeWindow::Language;
 
-// The PIC16 example as users must get it, line by line.
-const std::vector<std::string> kPic16Lines = {
-    "' *",
-    "' * Project name:",
-    "'     Timer Interrupt Test",
-    "'     Simple demonstration of interrupt handling",
-    "' * Copyright:",
-    "'     (c) 2026 The Tickwell developers",
-    "' * Revision History:",
-    "'     20080225:",
-    "'       - initial release.",
-    "' * Description:",
-    "'     This code demonstrates using interrupts in mikroBasic.",
-    "' * Test configuration:",
-    "'     MCU:             PIC16F877A",
-    "'     Dev.Board:       EasyPIC4",
-    "'     Oscillator:      HS, 08.0000 MHz",
-    "'     Ext. Modules:    -",
-    "'     SW:              mikroBasic v7.0",
-    "' * NOTES:",
-    "'     Generated with Tickwell",
-    "'     www.tickwell.example",
-    "' *",
-    "",
-    "program TMR0",
-    "",
-    "Dim cnt As word",
-    "",
-    "sub procedure interrupt",
-    "  Inc (cnt)              ' increment value of cnt on every interrupt",
-    "  TMR0 = 96",
-    "  INTCON = $20           ' set T0IE, clear T0IF",
-    "End Sub",
-    "",
-    "main:",
-    "  OPTION_REG = $84       ' Assign prescaler to TMR0",
-    "  TRISB = 0              ' PORTB is output",
-    "  PORTB = $FF            ' initialize PORTB",
-    "  TMR0 = 96             ' timer0 initial value",
-    "  INTCON = 0xA0          ' enable TMRO interrupt",
-    "  cnt = 0                ' initialize cnt",
-    "",
-    "  While True",
-    "    If (cnt = 400) Then",
-    "      PORTB = Not PORTB  ' toggle PORTB LEDs",
-    "      cnt = 0            ' reset cnt",
-    "    End If",
-    "  Wend",
-    "end.",
-};
-
-// The PIC18 example is the PIC16 one with these lines (1-based) replaced.
-std::vector<std::string> pic18Lines() {
-  const std::string adcon = "  ADCON1 = 0x0F          ' set AN pins to Digital I/O";
-  const std::map<int, std::vector<std::string>> replaced = {
-      {3, {"'     TMR0 (Simple demonstration of interrupt handling)"}},
-      {4, {}},
-      {11,
-       {"'     This code demonstrates using interrupts in mikroBasic. Program turns on/off",
-        "'     LEDs on PORTB approximately each second."}},
-      {13, {"'     MCU:             P18F4520"}},
-      {19, {"'     None."}},
-      {20, {}},
-      {28, {adcon, kPic16Lines[27]}},
-      {29, {"  TMR0L = 96"}},
-      {34, {adcon, "  T0CON  = 0xC4          ' set TMR0 in 8bit mode, assign "}},
-      {37, {"  TMR0L = 96             ' timer0 initial value"}},
-  };
-  std::vector<std::string> lines;
-  for (int no = 1; no <= static_cast<int>(kPic16Lines.size()); ++no) {
-    const auto it = replaced.find(no);
-    if (it == replaced.end())
-      lines.push_back(kPic16Lines[static_cast<std::size_t>(no - 1)]);
-    else
-      lines.insert(lines.end(), it->second.begin(), it->second.end());
-  }
-  return lines;
-}
-
-std::string joinCrLf(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
 std::vector<std::string> splitCrLf(const std::string& text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
   for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
     lines.push_back(text.substr(start, end - start));
   return lines;
-}
-
-TEST(SourceCodeExample, TextsAreExactToTheByte) {
-  EXPECT_EQ(SourceCodeWindow::exampleText(Language::Basic, Family::Pic16), joinCrLf(kPic16Lines));
-  EXPECT_EQ(SourceCodeWindow::exampleText(Language::Basic, Family::Pic18), joinCrLf(pic18Lines()));
-}
-
-TEST(SourceCodeExample, LineStructure) {
-  const std::string pic16 = SourceCodeWindow::exampleText(Language::Basic, Family::Pic16);
-  const std::string pic18 = SourceCodeWindow::exampleText(Language::Basic, Family::Pic18);
-  for (const std::string* text : {&pic16, &pic18}) {
-    ASSERT_GE(text->size(), 2u);
-    EXPECT_EQ(text->substr(text->size() - 2), "\r\n");
-  }
-  const auto lines16 = splitCrLf(pic16);
-  const auto lines18 = splitCrLf(pic18);
-  ASSERT_EQ(lines16.size(), 47u);
-  ASSERT_EQ(lines18.size(), 48u);
-  // No stray CR or LF inside a line.
-  for (const auto* lines : {&lines16, &lines18})
-    for (const std::string& line : *lines) EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
-  // Line 37 has one blank fewer before its comment than line 36.
-  EXPECT_EQ(lines16[35].find('\''), 25u);
-  EXPECT_EQ(lines16[36].find('\''), 24u);
-  EXPECT_EQ(lines16[19], "'     www.tickwell.example");
-  EXPECT_EQ(lines16[20], "' *");
-  EXPECT_EQ(lines18[34], "  T0CON  = 0xC4          ' set TMR0 in 8bit mode, assign ");
-  EXPECT_EQ(lines18[35], "  TRISB = 0              ' PORTB is output");
-  EXPECT_EQ(lines18[36], "  PORTB = $FF            ' initialize PORTB");
 }
 
 // Every example file as stored, pinned by its SHA-256: any changed byte, a lost

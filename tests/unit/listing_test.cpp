@@ -95,26 +95,6 @@ TEST(ListingWorkedExample, MikroCPic18Timer0SixteenBit) {
             "TMR0L = 0xDC;    // preset for Timer0 LSB register\r\n");
 }
 
-TEST(ListingWorkedExample, XC8Pic16Timer0WithAdjustment) {
-  // clang-format off
-  const ListingInput in{.preText = "1:256", .postText = "", .regValText = "61", .hzCaption = "20.03",
-                        .hertzUnit = "Hz", .periodCaption = "49.92", .periodUnit = "ms", .timeoutText = "0",
-                        .overheadText = "0", .preBits = "111", .postBits = "", .preload = 61, .hexH = "", .hexL = "",
-                        .tmr0Adjust = true, .preOff = 0};
-  // clang-format on
-  EXPECT_EQ(buildListings(Family::PIC16, in, kXC8)[0],
-            "// Timer0 Registers: \r\n"
-            "// Prescaler=1:256; TMR0 Preset=61; Freq=20.03Hz; Period=49.92 ms\r\n"
-            "OPTION_REGbits.T0CS = 0;// bit 5 TMR0 Clock Source Select bit:0=Internal Clock (CLKO) / 1=Transition "
-            "on T0CKI pin\r\n"
-            "OPTION_REGbits.T0SE = 0;// bit 4 TMR0 Source Edge Select bit: 0=low/high / 1=high/low\r\n"
-            "OPTION_REGbits.PSA  = 0;// bit 3 Prescaler Assignment bit: 0=Prescaler is assigned to the Timer0\r\n"
-            "OPTION_REGbits.PS2  = 1;// bits 2-0  PS2:PS0: Prescaler Rate Select bits\r\n"
-            "OPTION_REGbits.PS1  = 1;\r\n"
-            "OPTION_REGbits.PS0  = 1;\r\n"
-            "TMR0 = 61;           // preset for timer register(2 cycle adjusted)\r\n");
-}
-
 TEST(ListingWorkedExample, AssemblerPic16Timer0WithAdjustment) {
   // clang-format off
   const ListingInput in{.preText = "1:256", .postText = "", .regValText = "61", .hzCaption = "20.03",
