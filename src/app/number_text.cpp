@@ -1,5 +1,7 @@
 #include "app/number_text.h"
 
+#include "timer/decimal.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -243,63 +245,15 @@ std::string formatMask(double value, std::string_view mask) {
     if (c == '0') ++requiredDec;
   }
 
-  // |value| with 15 significant digits: d.dddddddddddddde±X.
-  constexpr int kSig = 15;
-  std::array<char, 40> sci{};
-  const auto res = std::to_chars(sci.data(), sci.data() + sci.size(), std::fabs(value),
-                                 std::chars_format::scientific, kSig - 1);
-  char digits[kSig + 1] = {sci[0]};
-  for (int i = 1; i < kSig; ++i) digits[i] = sci[i + 1];
-  int exponent = 0;
-  std::from_chars(sci.data() + kSig + 2 + (sci[kSig + 2] == '+' ? 1 : 0), res.ptr, exponent);
+  const RoundedDigits r = roundDigits(value, maxDec);
+  if (r.zero && requiredInt == 0 && requiredDec == 0) return "";
 
-  // Round to maxDec decimals, halves away from zero. `top` is the decimal
-  // place of digits[0]; `count` digits are significant.
-  bool zero = value == 0;
-  int top = exponent;
-  int count = kSig;
-  const long long keep = static_cast<long long>(exponent) + maxDec + 1;
-  if (!zero && keep < kSig) {
-    if (keep < 0) {
-      zero = true;
-    } else {
-      count = static_cast<int>(keep);
-      bool carry = digits[count] >= '5';
-      for (int i = count - 1; carry && i >= 0; --i) {
-        char& d = digits[i];
-        if (d == '9') {
-          d = '0';
-        } else {
-          ++d;
-          carry = false;
-        }
-      }
-      if (carry) {
-        for (int i = count; i > 0; --i) digits[i] = digits[i - 1];
-        digits[0] = '1';
-        ++count;
-        ++top;
-      }
-      zero = true;
-      for (int i = 0; i < count; ++i) {
-        if (digits[i] != '0') zero = false;
-      }
-    }
-  }
-  if (zero && requiredInt == 0 && requiredDec == 0) return "";
-
-  const auto digitAt = [&](int place) -> char {
-    if (zero) return '0';
-    const int index = top - place;
-    return index >= 0 && index < count ? digits[index] : '0';
-  };
-
-  int intDigits = zero || top < 0 ? 0 : top + 1;
+  int intDigits = r.zero || r.top < 0 ? 0 : r.top + 1;
   if (intDigits < requiredInt) intDigits = requiredInt;
   int decDigits = requiredDec;
-  if (!zero) {
+  if (!r.zero) {
     for (int d = maxDec; d > decDigits; --d) {
-      if (digitAt(-d) != '0') {
+      if (r.at(-d) != '0') {
         decDigits = d;
         break;
       }
@@ -308,26 +262,16 @@ std::string formatMask(double value, std::string_view mask) {
 
   std::string text;
   text.reserve(static_cast<std::size_t>(intDigits + intDigits / 3 + decDigits + 2));
-  if (value < 0 && !zero) text.push_back('-');
+  if (value < 0 && !r.zero) text.push_back('-');
   for (int place = intDigits - 1; place >= 0; --place) {
-    text.push_back(digitAt(place));
+    text.push_back(r.at(place));
     if (grouped && place > 0 && place % 3 == 0) text.push_back(',');
   }
   if (decDigits > 0) {
     text.push_back('.');
-    for (int d = 1; d <= decDigits; ++d) text.push_back(digitAt(-d));
+    for (int d = 1; d <= decDigits; ++d) text.push_back(r.at(-d));
   }
   return text;
-}
-
-double roundHalfEven(double value) {
-  // From 2^52 on every double is a whole number.
-  if (!std::isfinite(value) || std::fabs(value) >= 4503599627370496.0) return value;
-  const double below = std::floor(value);
-  const double fraction = value - below;  // exact in this range
-  double result = below;
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0)) result = below + 1;
-  return result + 0.0;  // no negative zero
 }
 
 std::int64_t wholeValue(double value) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "timer/decimal.h"
+
 namespace tickwell {
 
 // The number at the start of a text, in the manner of BASIC's Val: blanks
@@ -53,10 +55,6 @@ std::string hexText(std::int64_t value);
 // the empty text for a value that rounds to 0. A non-finite value gives "".
 // formatMask(readShown(formatMask(v, m)), m) == formatMask(v, m).
 std::string formatMask(double value, std::string_view mask);
-
-// Rounds to a whole number, halves to the even neighbour (12.5 -> 12,
-// 13.5 -> 14), as BASIC's CInt/CLng do.
-double roundHalfEven(double value);
 
 // A value for a slider or list: rounded with halves to even and kept within
 // +-1e9, so that any double (huge, or not a number, which gives 0) converts

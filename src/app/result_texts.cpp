@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "app/number_text.h"
+#include "app/units.h"
 
 namespace tickwell {
 
@@ -30,6 +31,19 @@ std::string_view limitPeriodMask(TimeUnit unit) {
 
 std::string_view limitFrequencyMask(FrequencyUnit unit) {
   return unit == FrequencyUnit::Hertz ? "##,##0.00" : "#,###,###,##0.00";
+}
+
+std::string tickText(double tickUs, TimeUnit unit, bool noLeadingZero) {
+  if (unit == TimeUnit::Microseconds) return formatMask(tickUs, kCycleMaskMicro);
+  return formatMask(tickUs * 1000, noLeadingZero ? kCycleMaskNanoClicked : kCycleMaskNano);
+}
+
+std::string clockText(double hz, FrequencyUnit unit) { return formatMask(hz / factor(unit), kClockMask); }
+
+std::string limitPeriodText(double ns, TimeUnit unit) { return formatMask(ns / factor(unit), limitPeriodMask(unit)); }
+
+std::string limitFrequencyText(double hz, FrequencyUnit unit) {
+  return formatMask(hz / factor(unit), limitFrequencyMask(unit));
 }
 
 std::string shownPeriod(double periodNs, TimeUnit unit) {
@@ -63,6 +77,19 @@ std::string inLargestUnit(double value, std::initializer_list<Unit> units) {
 }
 
 }  // namespace
+
+PreloadTexts preloadTexts(int preload) {
+  const std::string bin = DecToBin(preload);
+  const bool wide = bin.size() > 8;
+  PreloadTexts t;
+  t.binary = "%" + (wide ? bin.substr(0, bin.size() - 8) : std::string()) + " " +
+             (wide ? bin.substr(bin.size() - 8) : std::string(8 - bin.size(), '0') + bin);
+  t.hexHigh = preload < 256 ? "0" : hexText(preload >> 8);
+  t.hexLow = preload < 256 ? hexText(preload) : hexText(preload).substr(hexText(preload).size() - 2);
+  t.decimalHigh = integerText(preload >> 8);
+  t.decimalLow = integerText(preload & 0xFF);
+  return t;
+}
 
 std::string ppmText(double ppm) { return signedText(ppm, "#,###,###,##0.###"); }
 

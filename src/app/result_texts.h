@@ -29,11 +29,32 @@ inline constexpr std::string_view kCycleMaskMicro = "##,##0.00";
 inline constexpr std::string_view kCycleMaskNano = "##,##0";
 inline constexpr std::string_view kCycleMaskNanoClicked = "##,###";
 
+// The tick in its unit: µs with two decimals, ns whole ("" for a tick below
+// 0.5 ns when `noLeadingZero`).
+std::string tickText(double tickUs, TimeUnit unit, bool noLeadingZero = false);
+// A clock frequency in its unit, whole.
+std::string clockText(double hz, FrequencyUnit unit);
+// The search limits in their units.
+std::string limitPeriodText(double ns, TimeUnit unit);
+std::string limitFrequencyText(double hz, FrequencyUnit unit);
+
 // The interrupt period as its label shows it: the plain number of the period
 // in the unit, re-formatted by the unit's mask.
 std::string shownPeriod(double periodNs, TimeUnit unit);
 // The interrupt frequency as its label shows it.
 std::string shownFrequency(double frequencyHz, FrequencyUnit unit);
+
+// The preload in the window's views: "%" + the binary digits above the low
+// byte + a blank + the low byte's eight digits ("%1 00101100"); the high and
+// low byte in hexadecimal without leading zeros ("1", "2C") and in decimal.
+struct PreloadTexts {
+  std::string binary;
+  std::string hexHigh;
+  std::string hexLow;
+  std::string decimalHigh;
+  std::string decimalLow;
+};
+PreloadTexts preloadTexts(int preload);
 
 // An error in parts per million as the window writes it: grouped, up to three
 // decimals, with its sign unless it shows as 0 ("+7.629", "-1,600", "0").

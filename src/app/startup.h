@@ -1,7 +1,6 @@
-// Process start: fills the application record and checks the screen.
+// The product's texts and the check of the screen at start-up.
 #pragma once
 
-#include "app/app_record.h"
 #include "forms/platform.h"
 
 namespace tickwell {
@@ -9,14 +8,14 @@ namespace tickwell {
 inline constexpr const char* kHomePage = "http://www.tickwell.example";
 inline constexpr const char* kAuthorMail = "mailto:developers@tickwell.example";
 inline constexpr const char* kLegalNotice = "(c) 2026 The Tickwell developers";
-
-// The start values of the record: product texts, unit factors, the listing
-// syntax of the first language, the line end.
-void initAppRecord(AppRecord& app);
+// The program's name, the title of its message boxes.
+inline constexpr const char* kAppName = "Tickwell";
+// The line end of the listings, the example programs and the messages.
+inline constexpr const char* kCrLf = "\r\n";
 
 // True when the screen is at least 1024 x 768. Otherwise shows the critical
-// message box with AppName as title and returns false: the program must then
-// end without showing a window.
-bool CheckScreenResolution(const AppRecord& app, Platform& platform);
+// message box and returns false: the program must then end without showing a
+// window.
+bool CheckScreenResolution(Platform& platform);
 
 }  // namespace tickwell

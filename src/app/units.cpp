@@ -3,22 +3,9 @@
 #include <array>
 #include <charconv>
 
-#include "app/app_record.h"
 #include "app/number_text.h"
 
 namespace tickwell {
-
-TimeUnit NextPeriodUnit(AppRecord& app, TimeUnit unit) {
-  const TimeUnit n = next(unit);
-  app.PeriodUnit = factor(n);
-  return n;
-}
-
-FrequencyUnit NextFreqUnit(AppRecord& app, FrequencyUnit unit) {
-  const FrequencyUnit n = next(unit);
-  app.FreqUnit = factor(n);
-  return n;
-}
 
 std::string DecToBin(std::int64_t n) {
   const auto u = static_cast<std::uint64_t>(n);

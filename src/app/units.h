@@ -1,4 +1,4 @@
-// The unit steppers of the result captions and two small text helpers.
+// Small text helpers: binary digits, and the test of a search entry.
 #pragma once
 
 #include <cstdint>
@@ -8,13 +8,6 @@
 #include "timer/units.h"
 
 namespace tickwell {
-
-struct AppRecord;
-
-// The next unit of the period ring; sets PeriodUnit to its factor.
-TimeUnit NextPeriodUnit(AppRecord& app, TimeUnit unit);
-// The next unit of the frequency ring; sets FreqUnit to its factor.
-FrequencyUnit NextFreqUnit(AppRecord& app, FrequencyUnit unit);
 
 // Binary digits of n without leading zeros; 0 gives "0"; a negative n gives
 // the digits of its magnitude.

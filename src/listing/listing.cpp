@@ -24,13 +24,13 @@
 #include <string>
 #include <string_view>
 
-#include "forms/utf8.h"
+#include "app/number_text.h"
+#include "app/result_texts.h"
+#include "app/utf8.h"
 
 namespace tickwell {
 
 namespace {
-
-constexpr std::string_view kCrLf = "\r\n";
 
 std::string decimal(long long value) { return std::to_string(value); }
 
@@ -60,7 +60,10 @@ std::string asmNumber(char radix, std::string_view digits) {
 
 class Writer {
  public:
-  explicit Writer(const ListingSyntax& s) : s_(s), asm_(s.language == ListingLanguage::Assembler) {}
+  Writer(ListingLanguage language, std::string_view lineEnd)
+      : s_(syntaxOf(language)), language_(language), asm_(language == ListingLanguage::Assembler), end_(lineEnd) {}
+
+  bool assembler() const { return asm_; }
 
   const std::string& text() const { return out_; }
 
@@ -83,7 +86,7 @@ class Writer {
       instruction(value == "1" ? "BSF" : "BCF", std::string(reg) + "," + std::string(bit), comment);
       return;
     }
-    std::string name = std::string(reg) + (s_.language == ListingLanguage::XC8 ? "bits." : ".") + std::string(bit);
+    std::string name = std::string(reg) + (language_ == ListingLanguage::XC8 ? "bits." : ".") + std::string(bit);
     const std::size_t literal = reg.size() + 1 + bit.size();
     if (literal < width) name.append(width - literal, ' ');
     statement(name, value);
@@ -115,7 +118,7 @@ class Writer {
   // A whole register from a binary text (the digits without prefix).
   void wholeRegister(std::string_view reg, std::string_view binary) {
     if (asm_) return load(reg, asmNumber('B', binary));
-    statement(std::string(reg) + " ", s_.BinPrefix + std::string(binary));
+    statement(std::string(reg) + " ", std::string(s_.BinPrefix) + std::string(binary));
     end();
   }
 
@@ -127,7 +130,7 @@ class Writer {
   }
   void hexPreset(std::string_view reg, std::string_view hex, int blanks, std::string_view comment,
                  std::string_view note = {}) {
-    preset(reg, s_.HexPrefix + std::string(hex), asmNumber('H', hex), blanks, comment, note);
+    preset(reg, std::string(s_.HexPrefix) + std::string(hex), asmNumber('H', hex), blanks, comment, note);
   }
 
   // Selects the bank of a register before it is written; only assembler
@@ -137,7 +140,7 @@ class Writer {
   }
 
  private:
-  void end() { out_ += kCrLf; }
+  void end() { out_ += end_; }
 
   // Name, operator, " " + value, statement end.
   void statement(std::string_view name, std::string_view value) {
@@ -185,182 +188,228 @@ class Writer {
   }
 
   const ListingSyntax& s_;
+  const ListingLanguage language_;
   const bool asm_;
+  const std::string_view end_;
   std::string out_;
 };
 
-void isrLines(Writer& w, const ListingInput& in) {
-  if (sortsAfterZero(in.timeoutText)) w.comment(" ISR Timeout cycles:" + in.timeoutText);
-  if (sortsAfterZero(in.overheadText)) w.comment(" ISR Overhead cycles:" + in.overheadText);
+// The texts a listing quotes, as the window shows them for the request.
+struct Texts {
+  std::string prescaler;   // "1:256"
+  std::string postscaler;  // "1:10"
+  int postIndex = 0;       // 0 for 1:1
+  std::string preloadText;
+  std::string frequency;   // the shown frequency with its unit caption, no blank between
+  std::string period;      // the shown period, a blank, its unit caption
+  std::string timeout;
+  std::string overhead;
+  std::string preBits;     // the selected timer's prescaler select bits
+  std::string postBits;
+  std::string hexH;
+  std::string hexL;
+  bool preOff = true;      // the prescaler is off (1:1)
+  int widthBit = 0;        // 0 = 8-bit, 1 = 16-bit
+};
+
+Texts textsOf(const ListingRequest& r) {
+  const TimerSettings& s = r.settings;
+  const TimerSpec& spec = timerSpec(s.timer);
+  const int preIndex = spec.prescalerIndex(s.prescale).value_or(0);
+  const PreloadTexts preload = preloadTexts(s.preload);
+  Texts t;
+  t.prescaler = "1:" + plainNumber(s.prescale);
+  t.postscaler = "1:" + plainNumber(s.postscale);
+  t.postIndex = static_cast<int>(s.postscale) - 1;
+  t.preloadText = integerText(s.preload);
+  t.frequency = shownFrequency(r.result.frequencyHz, r.frequencyUnit) + std::string(caption(r.frequencyUnit));
+  t.period = shownPeriod(r.result.periodNs, r.periodUnit) + " " + std::string(caption(r.periodUnit));
+  t.timeout = plainNumber(s.timeout);
+  t.overhead = r.shown.overhead.value_or(plainNumber(s.overhead));
+  t.preBits = r.shown.prescalerBits.value_or(std::string(spec.prescalers[static_cast<std::size_t>(preIndex)].bits));
+  t.postBits = r.shown.postscalerBits.value_or(std::string(postscalerBits(t.postIndex)));
+  t.hexH = r.shown.presetHigh.value_or(preload.hexHigh);
+  t.hexL = r.shown.presetLow.value_or(preload.hexLow);
+  t.preOff = preIndex == 0;
+  t.widthBit = s.width == Width::Bits16 ? 1 : 0;
+  return t;
 }
 
-void summaryLine(Writer& w, const ListingInput& in, std::string_view presetLabel) {
-  std::string line = " Prescaler=" + in.preText;
+void isrLines(Writer& w, const Texts& t) {
+  if (sortsAfterZero(t.timeout)) w.comment(" ISR Timeout cycles:" + t.timeout);
+  if (sortsAfterZero(t.overhead)) w.comment(" ISR Overhead cycles:" + t.overhead);
+}
+
+void summaryLine(Writer& w, const Texts& t, std::string_view presetLabel) {
+  std::string line = " Prescaler=" + t.prescaler;
   line += presetLabel;
-  line +=
-      in.regValText + "; Freq=" + in.hzCaption + in.hertzUnit + "; Period=" + in.periodCaption + " " + in.periodUnit;
+  line += t.preloadText + "; Freq=" + t.frequency + "; Period=" + t.period;
   w.comment(line);
 }
 
-std::string preloadNumber(const ListingInput& in) { return decimal(in.preload); }
-
-std::string timer2OnBit(const ListingInput& in) { return in.preload != 0 ? "1" : "0"; }
-
-std::string pr2Note(const ListingInput& in) { return in.pr2Adjust ? "(1 cycle adjusted)" : ""; }
+std::string timer2OnBit(const TimerSettings& s) { return s.preload != 0 ? "1" : "0"; }
 
 // The width of the bit name literals, which aligns their operators.
 constexpr std::size_t kOptionWidth = 16;  // "OPTION_REG.T0CS "
 constexpr std::size_t kConWidth = 14;     // "T1CON.T1CKPS1 "
 constexpr std::size_t kT0conWidth = 13;   // "T0CON.TMR0ON "
 
-std::string pic16Timer0(const ListingInput& in, const ListingSyntax& s) {
-  Writer w(s);
+// The select bits of a bit text: the first, second and last character.
+std::string firstBit(const std::string& bits) { return characterAt(bits, 1); }
+std::string secondBit(const std::string& bits) { return characterAt(bits, 2); }
+
+void pic16Timer0(Writer& w, const TimerSettings& s, const Texts& t) {
+  const TimerRegisters& r = timerSpec(0).registersOn(Family::PIC16);
   w.comment(" Timer0 Registers: ");
-  summaryLine(w, in, "; TMR0 Preset=");
-  isrLines(w, in);
-  w.bank("OPTION_REG");
-  w.bit("OPTION_REG", "T0CS", kOptionWidth, "0",
+  summaryLine(w, t, "; TMR0 Preset=");
+  isrLines(w, t);
+  w.bank(r.control);
+  w.bit(r.control, r.clockSource, kOptionWidth, "0",
         " bit 5 TMR0 Clock Source Select bit:0=Internal Clock (CLKO) / 1=Transition on T0CKI pin");
-  w.bit("OPTION_REG", "T0SE", kOptionWidth, "0", " bit 4 TMR0 Source Edge Select bit: 0=low/high / 1=high/low");
-  w.bit("OPTION_REG", "PSA", kOptionWidth, decimal(in.preOff),
+  w.bit(r.control, r.sourceEdge, kOptionWidth, "0", " bit 4 TMR0 Source Edge Select bit: 0=low/high / 1=high/low");
+  w.bit(r.control, r.assignment, kOptionWidth, decimal(t.preOff ? 1 : 0),
         " bit 3 Prescaler Assignment bit: 0=Prescaler is assigned to the Timer0");
-  w.bit("OPTION_REG", "PS2", kOptionWidth, characterAt(in.preBits, 1),
+  w.bit(r.control, r.prescalerBits[0], kOptionWidth, firstBit(t.preBits),
         " bits 2-0  PS2:PS0: Prescaler Rate Select bits");
-  w.bit("OPTION_REG", "PS1", kOptionWidth, characterAt(in.preBits, 2));
-  w.bit("OPTION_REG", "PS0", kOptionWidth, lastCharacter(in.preBits));
-  w.bank("TMR0");
-  w.decimalPreset("TMR0", preloadNumber(in), 11, " preset for timer register",
-                  in.tmr0Adjust ? "(2 cycle adjusted)" : "");
-  return w.text();
+  w.bit(r.control, r.prescalerBits[1], kOptionWidth, secondBit(t.preBits));
+  w.bit(r.control, r.prescalerBits[2], kOptionWidth, lastCharacter(t.preBits));
+  w.bank(r.count);
+  w.decimalPreset(r.count, t.preloadText, 11, " preset for timer register", s.tmr0Adjust ? "(2 cycle adjusted)" : "");
 }
 
-std::string timer1(const ListingInput& in, const ListingSyntax& s, Family family) {
+void timer1(Writer& w, const Texts& t, Family family) {
   const bool pic18 = family == Family::PIC18;
-  Writer w(s);
+  const TimerRegisters& r = timerSpec(1).registersOn(family);
   w.comment(pic18 ? " Timer1 Registers:" : " Timer1 Registers: ");
-  summaryLine(w, in, "; TMR1 Preset=");
-  isrLines(w, in);
-  w.bit("T1CON", "T1CKPS1", kConWidth, characterAt(in.preBits, 1), " bits 5-4  Prescaler Rate Select bits");
+  summaryLine(w, t, "; TMR1 Preset=");
+  isrLines(w, t);
+  w.bit(r.control, r.prescalerBits[0], kConWidth, firstBit(t.preBits), " bits 5-4  Prescaler Rate Select bits");
   if (pic18) {
-    w.bit("T1CON", "T1CKPS0", kConWidth, lastCharacter(in.preBits), "");  // bare comment mark
+    w.bit(r.control, r.prescalerBits[1], kConWidth, lastCharacter(t.preBits), "");  // bare comment mark
   } else {
-    w.bit("T1CON", "T1CKPS0", kConWidth, lastCharacter(in.preBits));
+    w.bit(r.control, r.prescalerBits[1], kConWidth, lastCharacter(t.preBits));
   }
-  w.bit("T1CON", "T1OSCEN", kConWidth, "1", " bit 3 Timer1 Oscillator Enable Control: bit 1=on");
-  w.bit("T1CON", "T1SYNC", kConWidth, "1",
+  w.bit(r.control, r.oscillatorEnable, kConWidth, "1", " bit 3 Timer1 Oscillator Enable Control: bit 1=on");
+  w.bit(r.control, r.sync, kConWidth, "1",
         " bit 2 Timer1 External Clock Input Synchronization Control bit: 1=Do not synchronize external clock input");
-  w.bit("T1CON", "TMR1CS", kConWidth, "0",
+  w.bit(r.control, r.clockSource, kConWidth, "0",
         pic18 ? " bit 1 Timer1 Clock Source Select bit: 0=Internal clock (FOSC/4) / 1 = External clock from pin "
                 "T13CKI (on the rising edge)"
               : " bit 1 Timer1 Clock Source Select bit: 0=Internal clock (FOSC/4) / 1 = External clock from pin "
                 "T1CKI (on the rising edge)");
-  w.bit("T1CON", "TMR1ON", kConWidth, "1", " bit 0 enables timer");
-  w.hexPreset("TMR1H", in.hexH, 5, " preset for timer1 MSB register");
-  w.hexPreset("TMR1L", in.hexL, 5, " preset for timer1 LSB register");
-  return w.text();
+  w.bit(r.control, r.on, kConWidth, "1", " bit 0 enables timer");
+  w.hexPreset(r.countHigh, t.hexH, 5, " preset for timer1 MSB register");
+  w.hexPreset(r.count, t.hexL, 5, " preset for timer1 LSB register");
 }
 
-std::string timer2(const ListingInput& in, const ListingSyntax& s, Family family) {
-  const std::string on = timer2OnBit(in);
-  Writer w(s);
+void timer2(Writer& w, const TimerSettings& s, const Texts& t, Family family) {
+  const TimerRegisters& r = timerSpec(2).registersOn(family);
+  const std::string on = timer2OnBit(s);
   w.comment(" Timer2 Registers:");
-  w.comment(" Prescaler=" + in.preText + "; TMR2 PostScaler=" + in.postText + "; PR2=" + in.regValText +
-            " - Freq = " + in.hzCaption + in.hertzUnit + " - Period = " + in.periodCaption + " " + in.periodUnit);
-  isrLines(w, in);
+  w.comment(" Prescaler=" + t.prescaler + "; TMR2 PostScaler=" + t.postscaler + "; PR2=" + t.preloadText +
+            " - Freq = " + t.frequency + " - Period = " + t.period);
+  isrLines(w, t);
   // The single bits for reference; the whole-register line sets them all.
   // Assembler has no OR-value line, so its first postscaler bit takes over
   // that line's comment.
-  w.commentedOrValue("T2CON |       ", postscalerValue(in.postIndex), " bits 6-3 Post scaler 1:1 thru 1:16");
-  if (s.language == ListingLanguage::Assembler) {
-    w.commentedBit("T2CON", "TOUTPS3", kConWidth, characterAt(in.postBits, 1), " bits 6-3 Post scaler 1:1 thru 1:16");
+  const std::string orLiteral = std::string(r.control) + " |       ";
+  w.commentedOrValue(orLiteral, postscalerValue(t.postIndex), " bits 6-3 Post scaler 1:1 thru 1:16");
+  if (w.assembler()) {
+    w.commentedBit(r.control, r.postscalerBits[0], kConWidth, firstBit(t.postBits),
+                   " bits 6-3 Post scaler 1:1 thru 1:16");
   } else {
-    w.commentedBit("T2CON", "TOUTPS3", kConWidth, characterAt(in.postBits, 1));
+    w.commentedBit(r.control, r.postscalerBits[0], kConWidth, firstBit(t.postBits));
   }
-  w.commentedBit("T2CON", "TOUTPS2", kConWidth, characterAt(in.postBits, 2));
-  w.commentedBit("T2CON", "TOUTPS1", kConWidth, characterAt(in.postBits, 3));
-  w.commentedBit("T2CON", "TOUTPS0", kConWidth, lastCharacter(in.postBits));
-  w.commentedBit("T2CON", "TMR2ON", kConWidth, on, " Timer2 on bit: 1=Timer2 is on;");
-  w.commentedBit("T2CON", "T2CKPS1", kConWidth, characterAt(in.preBits, 1), " bits 1-0  Prescaler Rate Select bits");
-  w.commentedBit("T2CON", "T2CKPS0", kConWidth, lastCharacter(in.preBits));
-  w.wholeRegister("T2CON", "0" + in.postBits + on + in.preBits);
-  if (family == Family::PIC16) w.bank("PR2");
-  w.decimalPreset("PR2", preloadNumber(in), 11,
-                  family == Family::PIC18 ? " PR2 (Timer2 Match value)" : " PR2 (Timer2 Match value) ", pr2Note(in));
-  if (family == Family::PIC16) w.bank("T2CON");
-  return w.text();
+  w.commentedBit(r.control, r.postscalerBits[1], kConWidth, secondBit(t.postBits));
+  w.commentedBit(r.control, r.postscalerBits[2], kConWidth, characterAt(t.postBits, 3));
+  w.commentedBit(r.control, r.postscalerBits[3], kConWidth, lastCharacter(t.postBits));
+  w.commentedBit(r.control, r.on, kConWidth, on, " Timer2 on bit: 1=Timer2 is on;");
+  w.commentedBit(r.control, r.prescalerBits[0], kConWidth, firstBit(t.preBits),
+                 " bits 1-0  Prescaler Rate Select bits");
+  w.commentedBit(r.control, r.prescalerBits[1], kConWidth, lastCharacter(t.preBits));
+  w.wholeRegister(r.control, "0" + t.postBits + on + t.preBits);
+  if (family == Family::PIC16) w.bank(r.count);
+  w.decimalPreset(r.count, t.preloadText, 11,
+                  family == Family::PIC18 ? " PR2 (Timer2 Match value)" : " PR2 (Timer2 Match value) ",
+                  s.pr2Adjust ? "(1 cycle adjusted)" : "");
+  if (family == Family::PIC16) w.bank(r.control);
 }
 
-std::string pic18Timer0(const ListingInput& in, const ListingSyntax& s) {
-  Writer w(s);
+void pic18Timer0(Writer& w, const TimerSettings& s, const Texts& t, ListingLanguage language) {
+  const TimerRegisters& r = timerSpec(0).registersOn(Family::PIC18);
   // The heading has no line end of its own: it runs on into the summary.
-  w.raw(s.CmtMark + " Timer0 Registers:");
+  w.raw(std::string(syntaxOf(language).CmtMark) + " Timer0 Registers:");
   // Appended piece by piece: g++ 12 at -O3 warns falsely about a literal + string.
   std::string summary = " ";
-  summary += decimal((static_cast<long long>(in.timerMode) + 1) * 8);
-  summary += "-Bit Mode; Prescaler=" + in.preText + "; TMRH Preset=" + in.hexH + "; TMRL Preset=" + in.hexL +
-             "; Freq=" + in.hzCaption + in.hertzUnit + "; Period=" + in.periodCaption + " " + in.periodUnit;
+  summary += decimal((static_cast<long long>(t.widthBit) + 1) * 8);
+  summary += "-Bit Mode; Prescaler=" + t.prescaler + "; TMRH Preset=" + t.hexH + "; TMRL Preset=" + t.hexL +
+             "; Freq=" + t.frequency + "; Period=" + t.period;
   w.comment(summary);
-  isrLines(w, in);
-  w.bit("T0CON", "TMR0ON", kT0conWidth, "1", " Timer0 On/Off Control bit:1=Enables Timer0 / 0=Stops Timer0");
-  w.bit("T0CON", "T08BIT", kT0conWidth, decimal(in.timerMode ^ 1),
+  isrLines(w, t);
+  w.bit(r.control, r.on, kT0conWidth, "1", " Timer0 On/Off Control bit:1=Enables Timer0 / 0=Stops Timer0");
+  w.bit(r.control, r.width8, kT0conWidth, decimal(t.widthBit ^ 1),
         " Timer0 8-bit/16-bit Control bit: 1=8-bit timer/counter / 0=16-bit timer/counter");
-  w.bit("T0CON", "T0CS", kT0conWidth, "0",
+  w.bit(r.control, r.clockSource, kT0conWidth, "0",
         " TMR0 Clock Source Select bit: 0=Internal Clock (CLKO) / 1=Transition on T0CKI pin");
-  w.bit("T0CON", "T0SE", kT0conWidth, "0", " TMR0 Source Edge Select bit: 0=low/high / 1=high/low");
-  w.bit("T0CON", "PSA", kT0conWidth, decimal(in.preOff),
+  w.bit(r.control, r.sourceEdge, kT0conWidth, "0", " TMR0 Source Edge Select bit: 0=low/high / 1=high/low");
+  w.bit(r.control, r.assignment, kT0conWidth, decimal(t.preOff ? 1 : 0),
         " Prescaler Assignment bit: 0=Prescaler is assigned; 1=NOT assigned/bypassed");
-  w.bit("T0CON", "T0PS2", kT0conWidth, characterAt(in.preBits, 1), " bits 2-0  PS2:PS0: Prescaler Select bits");
-  w.bit("T0CON", "T0PS1", kT0conWidth, characterAt(in.preBits, 2));
-  w.bit("T0CON", "T0PS0", kT0conWidth, lastCharacter(in.preBits));
+  w.bit(r.control, r.prescalerBits[0], kT0conWidth, firstBit(t.preBits), " bits 2-0  PS2:PS0: Prescaler Select bits");
+  w.bit(r.control, r.prescalerBits[1], kT0conWidth, secondBit(t.preBits));
+  w.bit(r.control, r.prescalerBits[2], kT0conWidth, lastCharacter(t.preBits));
   // TMR0H first: it is a buffer that the TMR0L write takes over.
-  w.hexPreset("TMR0H", in.hexH, 4, " preset for Timer0 MSB register");
-  w.hexPreset("TMR0L", in.hexL, 4, " preset for Timer0 LSB register", in.tmr0Adjust ? "(1 cycle adjusted)" : "");
-  return w.text();
+  w.hexPreset(r.countHigh, t.hexH, 4, " preset for Timer0 MSB register");
+  w.hexPreset(r.count, t.hexL, 4, " preset for Timer0 LSB register", s.tmr0Adjust ? "(1 cycle adjusted)" : "");
 }
 
-std::string pic18Timer3(const ListingInput& in, const ListingSyntax& s) {
-  Writer w(s);
+void pic18Timer3(Writer& w, const Texts& t) {
+  const TimerRegisters& r = timerSpec(3).registersOn(Family::PIC18);
   w.comment(" Timer3 Registers:");
-  summaryLine(w, in, "; TMR3 Preset=");
-  isrLines(w, in);
-  w.bit("T3CON", "T3CKPS1", kConWidth, characterAt(in.preBits, 1), " bits 5-4  Prescaler Rate Select bits");
-  w.bit("T3CON", "T3CKPS0", kConWidth, lastCharacter(in.preBits), "");  // bare comment mark
-  w.bit("T3CON", "T3SYNC", kConWidth, "1",
+  summaryLine(w, t, "; TMR3 Preset=");
+  isrLines(w, t);
+  w.bit(r.control, r.prescalerBits[0], kConWidth, firstBit(t.preBits), " bits 5-4  Prescaler Rate Select bits");
+  w.bit(r.control, r.prescalerBits[1], kConWidth, lastCharacter(t.preBits), "");  // bare comment mark
+  w.bit(r.control, r.sync, kConWidth, "1",
         " bit 2 Timer3 External Clock Input Synchronization Control bit: 1=Do not synchronize external clock input");
-  w.bit("T3CON", "TMR3CS", kConWidth, "0", " bit 1 Timer3 Clock Source Select bit:0=Internal clock (FOSC/4)");
-  w.bit("T3CON", "TMR3ON", kConWidth, "1", " bit 0 enables timer");
-  w.hexPreset("TMR3H", in.hexH, 7, " preset for timer3 MSB register");
-  w.hexPreset("TMR3L", in.hexL, 5, " preset for timer3 LSB register");
-  return w.text();
+  w.bit(r.control, r.clockSource, kConWidth, "0", " bit 1 Timer3 Clock Source Select bit:0=Internal clock (FOSC/4)");
+  w.bit(r.control, r.on, kConWidth, "1", " bit 0 enables timer");
+  w.hexPreset(r.countHigh, t.hexH, 7, " preset for timer3 MSB register");
+  w.hexPreset(r.count, t.hexL, 5, " preset for timer3 LSB register");
 }
 
 }  // namespace
 
-ListingSyntax syntaxForLanguage(int index, const ListingSyntax& last) {
-  switch (index) {
-    case 0:
-      return ListingSyntax{"'", "=", "%", "$", " ", ListingLanguage::MikroBasic};
-    case 1:
-      return ListingSyntax{"//", "=", "0b", "0x", ";", ListingLanguage::MikroC};
-    case 2:
-      return ListingSyntax{"//", ":=", "%", "$", ";", ListingLanguage::MicroPascal};
-    case 3:
-      return ListingSyntax{"//", "=", "0b", "0x", ";", ListingLanguage::XC8};
-    case 4:
-      // No assignment operator and no statement end: a value goes through W
-      // and the line end closes an instruction. B'...' and H'...' close with
-      // a quote of their own.
-      return ListingSyntax{";", "", "B'", "H'", "", ListingLanguage::Assembler};
-    default:
-      return last;
-  }
+const ListingSyntax& syntaxOf(ListingLanguage language) {
+  // Assembler has no assignment operator and no statement end: a value goes
+  // through W and the line end closes an instruction. B'...' and H'...' close
+  // with a quote of their own.
+  static constexpr std::array<ListingSyntax, kListingLanguageCount> kSyntax{{
+      {"'", "=", "%", "$", " "},
+      {"//", "=", "0b", "0x", ";"},
+      {"//", ":=", "%", "$", ";"},
+      {"//", "=", "0b", "0x", ";"},
+      {";", "", "B'", "H'", ""},
+  }};
+  return kSyntax[static_cast<std::size_t>(language)];
 }
 
-std::array<std::string, 4> buildListings(Family family, const ListingInput& in, const ListingSyntax& syntax) {
-  if (family == Family::PIC16) {
-    return {pic16Timer0(in, syntax), timer1(in, syntax, family), timer2(in, syntax, family), kNotAvailable};
+std::string listing(const ListingRequest& request, int timer) {
+  const Family family = request.settings.family;
+  if (family == Family::PIC16 && timer == 3) return kNotAvailable;
+  const Texts t = textsOf(request);
+  Writer w(request.language, request.lineEnd);
+  switch (timer) {
+    case 0:
+      if (family == Family::PIC16)
+        pic16Timer0(w, request.settings, t);
+      else
+        pic18Timer0(w, request.settings, t, request.language);
+      break;
+    case 1: timer1(w, t, family); break;
+    case 2: timer2(w, request.settings, t, family); break;
+    default: pic18Timer3(w, t); break;
   }
-  return {pic18Timer0(in, syntax), timer1(in, syntax, family), timer2(in, syntax, family), pic18Timer3(in, syntax)};
+  return w.text();
 }
 
 }  // namespace tickwell

@@ -1,71 +1,69 @@
 // Register set-up listings of Timer0..Timer3 for the PIC16 and PIC18 families,
 // in the syntax of mikroBasic, mikroC, microPascal, XC8 or MPASM assembler.
-// Pure functions of their inputs: the calculator window passes the values of
-// its controls; tests build listings from explicit values.
+// Pure functions of values: a timer configuration, what it gives, the units
+// its period and frequency are quoted in, the language and the line end.
 #pragma once
 
 #include <array>
-#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
-#include "timer/timer_spec.h"
+#include "timer/timer_model.h"
+#include "timer/units.h"
 
 namespace tickwell {
 
 // The languages of the language list, in list order.
 enum class ListingLanguage { MikroBasic, MikroC, MicroPascal, XC8, Assembler };
-
-// The five syntax strings of a listing language, and the language itself:
-// mikroBasic, mikroC and microPascal listings follow from the strings alone;
-// XC8 names bits through the <xc.h> ...bits structures, and the assembler
-// listing writes instructions.
-struct ListingSyntax {
-  std::string CmtMark = "'";
-  std::string AssignOp = "=";
-  std::string BinPrefix = "%";
-  std::string HexPrefix = "$";
-  std::string StmtEnd = " ";
-  ListingLanguage language = ListingLanguage::MikroBasic;
-
-  bool operator==(const ListingSyntax&) const = default;
-};
+inline constexpr int kListingLanguageCount = 5;
 
 // Entries of the language list, in list order.
-inline constexpr std::array<const char*, 5> kListingLanguages = {"mikroBasic", "mikroC", "microPascal", "XC8",
-                                                                "Assembler"};
+inline constexpr std::array<const char*, kListingLanguageCount> kListingLanguages = {
+    "mikroBasic", "mikroC", "microPascal", "XC8", "Assembler"};
 
-// The syntax of list entry `index` (0..4); any other index (-1 when nothing is
-// selected) keeps `last`.
-ListingSyntax syntaxForLanguage(int index, const ListingSyntax& last);
+// The five syntax strings of a listing language: mikroBasic, mikroC and
+// microPascal listings follow from the strings alone; XC8 names bits through
+// the <xc.h> ...bits structures, and the assembler listing writes
+// instructions.
+struct ListingSyntax {
+  std::string_view CmtMark;
+  std::string_view AssignOp;
+  std::string_view BinPrefix;
+  std::string_view HexPrefix;
+  std::string_view StmtEnd;
+};
+const ListingSyntax& syntaxOf(ListingLanguage language);
 
-// The values a listing reads from the calculator window, as the controls show
-// them (texts are copied as they stand, never trimmed).
-struct ListingInput {
-  std::string preText;        // cbPre selected entry, e.g. "1:256"
-  std::string postText;       // cbPost selected entry, e.g. "1:10"
-  int postIndex = 0;          // cbPost list index, -1..15
-  std::string regValText;     // txtRegVal
-  std::string hzCaption;      // lblHz
-  std::string hertzUnit;      // btnHertz caption
-  std::string periodCaption;  // lblInterrupt
-  std::string periodUnit;     // btnInterrupt caption
-  std::string timeoutText;    // txtTimeout
-  std::string overheadText;   // txtOverhead
-  std::string preBits;        // txtPreBits
-  std::string postBits;       // txtPostBits
-  std::int32_t preload = 0;   // sl1 value
-  std::string hexH;           // txtHexH
-  std::string hexL;           // txtHexL
-  bool tmr0Adjust = false;    // chkTMR0 checked
-  bool pr2Adjust = false;     // chkPR2 checked
-  int preOff = 1;             // PreOff: 1 while the prescaler is 1:1
-  int timerMode = 0;          // 0 = 8-bit, 1 = 16-bit
+// What the window shows in place of a value's own text: the overhead as the
+// user typed it ("8.0" stays "8.0"), and a bit or preset box the user has
+// typed over, which the listing quotes as it stands until the window writes
+// that box again. Empty: the value's own text.
+struct ShownTexts {
+  std::optional<std::string> overhead;
+  std::optional<std::string> prescalerBits;
+  std::optional<std::string> postscalerBits;
+  std::optional<std::string> presetHigh;
+  std::optional<std::string> presetLow;
+
+  bool operator==(const ShownTexts&) const = default;
+};
+
+struct ListingRequest {
+  TimerSettings settings;  // the configuration of the selected timer
+  TimerResult result;      // what it gives (the period and frequency quoted)
+  TimeUnit periodUnit = TimeUnit::Nanoseconds;
+  FrequencyUnit frequencyUnit = FrequencyUnit::Hertz;
+  ListingLanguage language = ListingLanguage::MikroBasic;
+  std::string_view lineEnd = "\r\n";
+  ShownTexts shown;
 };
 
 inline constexpr const char* kNotAvailable = "NOT AVAILABLE";
 
-// The four listing texts, Timer0..Timer3. On PIC16 the Timer3 text is
-// "NOT AVAILABLE" without a line end.
-std::array<std::string, 4> buildListings(Family family, const ListingInput& in, const ListingSyntax& syntax);
+// The listing of one timer's registers for the request's configuration (the
+// window writes every timer's listing from the selected timer's values). On
+// PIC16, Timer3's is "NOT AVAILABLE" without a line end.
+std::string listing(const ListingRequest& request, int timer);
 
 }  // namespace tickwell

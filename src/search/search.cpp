@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "app/number_text.h"
-#include "app/result_texts.h"
+#include "timer/decimal.h"
 
 namespace tickwell {
 
@@ -32,11 +31,11 @@ std::optional<ScanResult> scan(const TimerSpec& table, double wanted, double max
 }  // namespace
 
 bool showsExactly(double wantedNs, double periodNs, TimeUnit unit) {
-  return readShown(shownPeriod(periodNs, unit)) * factor(unit) == wantedNs;
+  return roundToDecimals(periodNs / factor(unit), shownDecimals(unit)) * factor(unit) == wantedNs;
 }
 
 bool showsExactly(double wantedHz, double frequencyHz, FrequencyUnit unit) {
-  return roundHalfEven(readShown(shownFrequency(frequencyHz, unit)) * factor(unit)) == wantedHz;
+  return roundHalfEven(roundToDecimals(frequencyHz / factor(unit), kShownFrequencyDecimals) * factor(unit)) == wantedHz;
 }
 
 int prescalerIndexOf(const TimerSettings& settings) {

@@ -24,6 +24,8 @@ SearchLimits limitsOf(const TimerSettings& s, const TimerSpec& table, double tic
 
 }  // namespace
 
+double clockFrequency(const TimerSettings& s) { return s.oscHz / s.prescale / s.postscale; }
+
 double registerCount(const TimerSettings& s) {
   if (timerSpec(s.timer).countsToMatch()) return s.preload;
   return static_cast<double>(fullCount(s.width)) - s.preload;
@@ -35,7 +37,7 @@ TimerResult evaluate(const TimerSettings& s) {
   const double divisor = s.fosc4 ? 4 : 1;
   r.tickHz = s.oscHz / divisor / s.prescale / s.postscale;
   r.tickUs = 1000000 * (1 / r.tickHz);
-  r.clockHz = s.oscHz / s.prescale / s.postscale;
+  r.clockHz = clockFrequency(s);
   r.limits = limitsOf(s, table, r.tickHz);
 
   if (table.countsToMatch()) {

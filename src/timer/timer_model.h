@@ -53,6 +53,10 @@ struct TimerResult {
 // period ns = counts x tick µs x 1000; frequency = tick Hz / counts.
 TimerResult evaluate(const TimerSettings& settings);
 
+// The clock the timer's scalers give, oscillator / prescaler / postscaler
+// (never divided by 4).
+double clockFrequency(const TimerSettings& settings);
+
 // Counts from the preload (or PR2) to the interrupt without corrections.
 double registerCount(const TimerSettings& settings);
 

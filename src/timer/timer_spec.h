@@ -33,6 +33,23 @@ struct Prescaler {
   std::string_view bits;  // select bits written for it, most significant first
 };
 
+// A timer's registers and bits on one family, as the device headers name
+// them. Bit lists run from the most significant bit; unused places are "".
+struct TimerRegisters {
+  std::string_view control;           // OPTION_REG, T0CON, T1CON ...
+  std::string_view countHigh;         // TMR1H, TMR0H; "" where one register takes the preload
+  std::string_view count;             // TMR0, TMR0L, TMR1L, PR2
+  std::array<std::string_view, 3> prescalerBits;   // PS2:PS0, T1CKPS1:0 ...
+  std::array<std::string_view, 4> postscalerBits;  // TOUTPS3:0
+  std::string_view on;                // TMR1ON ...
+  std::string_view width8;            // T08BIT: 1 = 8-bit
+  std::string_view clockSource;       // T0CS, TMR1CS: 0 = instruction cycles
+  std::string_view sourceEdge;        // T0SE
+  std::string_view assignment;        // PSA: 1 = prescaler not assigned to Timer0
+  std::string_view oscillatorEnable;  // T1OSCEN
+  std::string_view sync;              // T1SYNC: 1 = do not synchronise an external clock
+};
+
 struct TimerSpec {
   int number;
   std::span<const Prescaler> prescalers;
@@ -45,9 +62,9 @@ struct TimerSpec {
   std::optional<Family> familyOf16Bit;
   // A timer that exists on one family only; selecting it selects that family.
   std::optional<Family> onlyOn;
-  // Control register and the register(s) the preload goes to, per family.
-  std::array<std::string_view, 2> controlRegister;
-  std::array<std::string_view, 2> presetRegisters;
+  // Registers and bits on PIC16 and on PIC18 (empty where the timer does
+  // not exist).
+  std::array<TimerRegisters, 2> registers;
   // Cycles lost when the count register is written (the TMR0 write inhibits
   // counting for two cycles), and at a period match (Timer2 resets on PR2).
   int writeLossCycles;
@@ -63,6 +80,7 @@ struct TimerSpec {
   std::optional<int> prescalerIndex(double ratio) const;
   int largestPrescaler() const { return prescalers.back().ratio; }
   int largestPostscaler() const;
+  const TimerRegisters& registersOn(Family f) const { return registers[f == Family::PIC16 ? 0 : 1]; }
 };
 
 // Timer0..Timer3.

@@ -52,6 +52,16 @@ FrequencyUnit next(FrequencyUnit unit) {
   return kFrequencyRing[(static_cast<std::size_t>(unit) + 1) % kFrequencyRing.size()].unit;
 }
 
+int shownDecimals(TimeUnit unit) {
+  switch (unit) {
+    case TimeUnit::Nanoseconds: return 0;
+    case TimeUnit::Microseconds: return 2;
+    case TimeUnit::Milliseconds:
+    case TimeUnit::Seconds: return 7;
+  }
+  return 0;
+}
+
 std::optional<TimeUnit> timeUnitOf(std::string_view caption) { return unitOf(kTimeRing, caption); }
 std::optional<FrequencyUnit> frequencyUnitOf(std::string_view caption) { return unitOf(kFrequencyRing, caption); }
 

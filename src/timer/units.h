@@ -24,6 +24,11 @@ double factor(FrequencyUnit unit);
 TimeUnit next(TimeUnit unit);
 FrequencyUnit next(FrequencyUnit unit);
 
+// Decimals the window shows of an interrupt period in a unit (ns 0, µs 2,
+// ms and s 7) and of an interrupt frequency (5, in every unit).
+int shownDecimals(TimeUnit unit);
+inline constexpr int kShownFrequencyDecimals = 5;
+
 // The unit of a caption, exactly as written (case-sensitive).
 std::optional<TimeUnit> timeUnitOf(std::string_view caption);
 std::optional<FrequencyUnit> frequencyUnitOf(std::string_view caption);

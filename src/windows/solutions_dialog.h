@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "calculator/solutions.h"
+#include "app/solutions_table.h"
 
 class QCheckBox;
 class QLabel;

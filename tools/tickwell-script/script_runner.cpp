@@ -10,6 +10,8 @@
 
 #include "app/number_text.h"
 #include "app/startup.h"
+#include "calculator/gestures.h"
+#include "calculator/render.h"
 
 namespace tickwell {
 
@@ -28,52 +30,52 @@ template <class... F>
 Overloaded(F...) -> Overloaded<F...>;
 
 // Every property of a control, the default property first.
-std::vector<Property> properties(const ControlPtr& control) {
+std::vector<Property> properties(const ControlRef& control) {
   return std::visit(
       Overloaded{
-          [](TextBox* c) -> std::vector<Property> {
-            return {{"text", escapeText(c->text())},        {"enabled", flag(c->enabled)},
+          [](TextBoxView* c) -> std::vector<Property> {
+            return {{"text", escapeText(c->text)},        {"enabled", flag(c->enabled)},
                     {"visible", flag(c->visible)},          {"backcolor", color(c->backColor)},
                     {"selstart", std::to_string(c->selStart)}, {"sellength", std::to_string(c->selLength)}};
           },
-          [](Label* c) -> std::vector<Property> {
-            return {{"caption", escapeText(c->caption())}, {"visible", flag(c->visible)}, {"enabled", flag(c->enabled)}};
-          },
-          [](Button* c) -> std::vector<Property> {
+          [](LabelView* c) -> std::vector<Property> {
             return {{"caption", escapeText(c->caption)}, {"visible", flag(c->visible)}, {"enabled", flag(c->enabled)}};
           },
-          [](Frame* c) -> std::vector<Property> {
+          [](ButtonView* c) -> std::vector<Property> {
             return {{"caption", escapeText(c->caption)}, {"visible", flag(c->visible)}, {"enabled", flag(c->enabled)}};
           },
-          [](CheckBox* c) -> std::vector<Property> {
-            return {{"value", std::to_string(c->value())}, {"enabled", flag(c->enabled)}, {"visible", flag(c->visible)}};
+          [](FrameView* c) -> std::vector<Property> {
+            return {{"caption", escapeText(c->caption)}, {"visible", flag(c->visible)}, {"enabled", flag(c->enabled)}};
           },
-          [](OptionRef r) -> std::vector<Property> {
-            const OptionButton& o = (*r.group)[r.index];
-            return {{"value", flag(o.value)}, {"enabled", flag(o.enabled)}, {"visible", flag(o.visible)},
-                    {"bold", flag(o.bold)}};
+          [](CheckBoxView* c) -> std::vector<Property> {
+            return {{"value", flag(c->checked)}, {"enabled", flag(c->enabled)}, {"visible", flag(c->visible)}};
           },
-          [](ComboBox* c) -> std::vector<Property> {
+          [](OptionView* o) -> std::vector<Property> {
+            return {{"value", flag(o->selected)}, {"enabled", flag(o->enabled)}, {"visible", flag(o->visible)},
+                    {"bold", flag(o->bold)}};
+          },
+          [](ComboBoxView* c) -> std::vector<Property> {
             std::string list;
-            for (std::size_t i = 0; i < c->list().size(); ++i) list += (i ? "," : "") + c->list()[i];
-            return {{"index", std::to_string(c->index())}, {"text", escapeText(c->text())},
+            for (int i = 0; i < c->count(); ++i) list += (i ? "," : "") + (*c->list)[static_cast<std::size_t>(i)];
+            return {{"index", std::to_string(c->index)}, {"text", escapeText(c->text())},
                     {"count", std::to_string(c->count())}, {"list", escapeText(list)},
                     {"enabled", flag(c->enabled)},         {"backcolor", color(c->backColor)}};
           },
-          [](Slider* c) -> std::vector<Property> {
-            return {{"value", std::to_string(c->value())}, {"max", std::to_string(c->max())},
+          [](SliderView* c) -> std::vector<Property> {
+            return {{"value", std::to_string(c->value)}, {"max", std::to_string(c->max)},
                     {"selstart", std::to_string(c->selStart)}, {"tick", std::to_string(c->tick)}};
           },
-          [](TabStrip* c) -> std::vector<Property> { return {{"index", std::to_string(c->index())}}; },
-          [](Panel* c) -> std::vector<Property> { return {{"visible", flag(c->visible)}}; },
-          [](WindowCaption* c) -> std::vector<Property> { return {{"caption", escapeText(c->caption)}}; },
+          [](TabStripView* c) -> std::vector<Property> { return {{"index", std::to_string(c->index)}}; },
+          [](PanelView* c) -> std::vector<Property> { return {{"visible", flag(c->visible)}}; },
+          [](WindowCaptionView* c) -> std::vector<Property> { return {{"caption", escapeText(c->caption)}}; },
       },
       control);
 }
 
 // The record fields a scenario can print.
-std::vector<Property> recordFields(const AppRecord& a) {
+std::vector<Property> recordFields(const RecordView& a) {
   auto num = [](double v) { return recordNumber(v); };
+  auto text = [](std::string_view t) { return escapeText(t); };
   return {
       {"OscFreq", num(a.OscFreq)},         {"PreScale", num(a.PreScale)},
       {"PostScale", num(a.PostScale)},     {"PreOff", num(a.PreOff ? 1 : 0)},
@@ -83,9 +85,9 @@ std::vector<Property> recordFields(const AppRecord& a) {
       {"MinFreq", num(a.MinFreq)},         {"MaxFreq", num(a.MaxFreq)},
       {"TimerNo", num(a.TimerNo)},         {"TimerNoInt", num(a.TimerNoInt)},
       {"TimerMode", num(a.TimerMode)},     {"PeriodUnit", num(a.PeriodUnit)},
-      {"FreqUnit", num(a.FreqUnit)},       {"CmtMark", escapeText(a.CmtMark)},
-      {"AssignOp", escapeText(a.AssignOp)}, {"BinPrefix", escapeText(a.BinPrefix)},
-      {"HexPrefix", escapeText(a.HexPrefix)}, {"StmtEnd", escapeText(a.StmtEnd)},
+      {"FreqUnit", num(a.FreqUnit)},       {"CmtMark", text(a.CmtMark)},
+      {"AssignOp", text(a.AssignOp)},      {"BinPrefix", text(a.BinPrefix)},
+      {"HexPrefix", text(a.HexPrefix)},    {"StmtEnd", text(a.StmtEnd)},
   };
 }
 
@@ -144,25 +146,39 @@ MsgAnswer ScriptedPlatform::messageBox(const std::string& prompt, MsgIcon icon, 
 }
 
 ScriptRunner::ScriptRunner(std::ostream& out) : out_(out), platform_(out) {}
-ScriptRunner::~ScriptRunner() = default;
 
 void ScriptRunner::start() {
   if (started_) return;
   started_ = true;
-  initAppRecord(app_);
-  if (!CheckScreenResolution(app_, platform_)) {
+  if (!CheckScreenResolution(platform_)) {
     end();
     return;
   }
-  calculator_ = std::make_unique<Calculator>(app_, platform_);
-  calculator_->onExit = [this] { end(); };
-  calculator_->Form_Load();
+  view_ = render(state_);
+  controls_ = namedControls(view_);
 }
 
 void ScriptRunner::end() {
   if (ended_) return;
   ended_ = true;
   out_ << "ended\n";
+}
+
+void ScriptRunner::act(const std::optional<Action>& action) {
+  if (!action) return;
+  Outcome outcome = tickwell::apply(state_, *action);
+  state_ = std::move(outcome.state);
+  view_ = render(state_);
+  if (outcome.exit) return end();
+  if (outcome.message) {
+    const Message& m = *outcome.message;
+    if (platform_.messageBox(m.prompt, m.icon, m.buttons, kAppName) == MsgAnswer::Ok) act(m.onOk);
+  }
+}
+
+const NamedControl* ScriptRunner::find(std::string_view name) const {
+  const auto it = std::find_if(controls_.begin(), controls_.end(), [&](const NamedControl& c) { return c.name == name; });
+  return it == controls_.end() ? nullptr : &*it;
 }
 
 std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
@@ -209,62 +225,55 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
   const auto blank = rest.find(' ');
   const std::string name(rest.substr(0, blank));
   const std::string_view argument = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
-  const auto& controls = calculator_->controls();
-  const auto it = std::find_if(controls.begin(), controls.end(), [&](const NamedControl& c) { return c.name == name; });
-  if (it == controls.end()) return "unknown control '" + name + "'";
-  const ControlPtr control = it->control;
+  const NamedControl* found = find(name);
+  if (!found) return "unknown control '" + name + "'";
+  const ControlRef control = found->control;
   auto kindError = [&] { return std::optional<std::string>(std::string(command) + " does not fit " + name); };
+  // A disabled or hidden control takes no action.
+  const bool usable = std::visit(
+      [](auto* c) {
+        if constexpr (std::is_base_of_v<ControlView, std::remove_pointer_t<decltype(c)>>)
+          return c->usable();
+        else
+          return true;
+      },
+      control);
 
-  if (command == "type") {
-    auto* box = std::get_if<TextBox*>(&control);
-    if (!box) return kindError();
-    (*box)->type(std::string(argument));
+  if (command == "type" || command == "focus") {
+    if (!std::holds_alternative<TextBoxView*>(control)) return kindError();
+    if (usable) act(command == "type" ? typeAction(name, std::string(argument)) : focusAction(name));
     return std::nullopt;
   }
   if (command == "click") {
-    if (auto* b = std::get_if<Button*>(&control)) {
-      (*b)->click();
-    } else if (auto* c = std::get_if<CheckBox*>(&control)) {
-      (*c)->click();
-    } else if (auto* l = std::get_if<Label*>(&control)) {
-      (*l)->click();
-    } else if (auto* o = std::get_if<OptionRef>(&control)) {
-      o->group->click(o->index);
-    } else {
+    if (!std::holds_alternative<ButtonView*>(control) && !std::holds_alternative<CheckBoxView*>(control) &&
+        !std::holds_alternative<LabelView*>(control) && !std::holds_alternative<OptionView*>(control))
       return kindError();
-    }
+    if (usable) act(clickAction(name));
     return std::nullopt;
   }
   if (command == "pick") {
-    auto* combo = std::get_if<ComboBox*>(&control);
+    auto* combo = std::get_if<ComboBoxView*>(&control);
     if (!combo) return kindError();
     const auto index = wholeNumber(argument);
     if (!index) return "pick needs a whole number";
     if (*index < 0 || *index >= (*combo)->count()) return "pick index out of range";
-    (*combo)->pick(static_cast<int>(*index));
+    if (usable) act(pickAction(name, static_cast<int>(*index)));
     return std::nullopt;
   }
   if (command == "slide") {
-    auto* slider = std::get_if<Slider*>(&control);
-    if (!slider) return kindError();
+    if (!std::holds_alternative<SliderView*>(control)) return kindError();
     const auto value = wholeNumber(argument);
     if (!value) return "slide needs a whole number";
-    (*slider)->slide(*value);
+    if (usable) act(slideAction(name, *value));
     return std::nullopt;
   }
   if (command == "tab") {
-    auto* tabs = std::get_if<TabStrip*>(&control);
+    auto* tabs = std::get_if<TabStripView*>(&control);
     if (!tabs) return kindError();
     const auto index = wholeNumber(argument);
     if (!index) return "tab needs a whole number";
-    if (*index < 1 || *index > static_cast<long long>((*tabs)->tabs.size())) return "tab index out of range";
-    (*tabs)->click(static_cast<int>(*index));
-    return std::nullopt;
-  }
-  if (command == "focus") {
-    auto* box = std::get_if<TextBox*>(&control);
-    if (!box) return kindError();
-    (*box)->focus();
+    if (*index < 1 || *index > static_cast<long long>((*tabs)->tabs->size())) return "tab index out of range";
+    if (usable) act(tabAction(static_cast<int>(*index)));
     return std::nullopt;
   }
   return "unknown command '" + std::string(command) + "'";
@@ -273,16 +282,15 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
 std::optional<std::string> ScriptRunner::print(std::string_view what) {
   const auto dot = what.find('.');
   const std::string name(what.substr(0, dot));
-  for (const auto& [field, value] : recordFields(app_)) {
+  for (const auto& [field, value] : recordFields(view_.record)) {
     if (field == name && dot == std::string_view::npos) {
       out_ << field << '=' << value << '\n';
       return std::nullopt;
     }
   }
-  const auto& controls = calculator_->controls();
-  const auto it = std::find_if(controls.begin(), controls.end(), [&](const NamedControl& c) { return c.name == name; });
-  if (it == controls.end()) return "unknown control or field '" + name + "'";
-  const auto props = properties(it->control);
+  const NamedControl* found = find(name);
+  if (!found) return "unknown control or field '" + name + "'";
+  const auto props = properties(found->control);
   if (dot == std::string_view::npos) {
     out_ << name << '.' << props.front().first << '=' << props.front().second << '\n';
     return std::nullopt;
@@ -298,8 +306,8 @@ std::optional<std::string> ScriptRunner::print(std::string_view what) {
 }
 
 void ScriptRunner::dump() {
-  std::vector<Property> lines = recordFields(app_);
-  for (const auto& c : calculator_->controls())
+  std::vector<Property> lines = recordFields(view_.record);
+  for (const auto& c : controls_)
     for (const auto& [key, value] : properties(c.control)) lines.emplace_back(c.name + "." + key, value);
   std::sort(lines.begin(), lines.end());
   for (const auto& [key, value] : lines) out_ << key << '=' << value << '\n';

@@ -3,14 +3,14 @@
 #pragma once
 
 #include <deque>
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "app/app_record.h"
-#include "calculator/calculator.h"
+#include "calculator/actions.h"
+#include "calculator/window_view.h"
 #include "forms/platform.h"
 
 namespace tickwell {
@@ -23,16 +23,11 @@ public:
 
   MsgAnswer messageBox(const std::string& prompt, MsgIcon icon, MsgButtons buttons, const std::string& title) override;
   ScreenSize screenSize() override { return screen; }
-  void setClipboardText(const std::string& text) override { clipboard = text; }
-  bool openAddress(const std::string& address) override {
-    lastOpened = address;
-    return true;
-  }
+  void setClipboardText(const std::string&) override {}
+  bool openAddress(const std::string&) override { return true; }
 
   ScreenSize screen{1280, 1024};
   std::deque<MsgAnswer> answers;
-  std::string clipboard;
-  std::string lastOpened;
 
 private:
   std::ostream& out_;
@@ -41,7 +36,6 @@ private:
 class ScriptRunner {
 public:
   explicit ScriptRunner(std::ostream& out);
-  ~ScriptRunner();
 
   // Runs one line. Returns an error message for a line that is not
   // understood; nothing when it ran (or was ignored).
@@ -51,20 +45,22 @@ public:
   // Starts the program when it has not started yet (also for an empty scenario).
   void start();
 
-  // For tests and the fuzzer: the window and record once started.
-  Calculator* calculator() { return calculator_.get(); }
-  AppRecord& record() { return app_; }
-  ScriptedPlatform& platform() { return platform_; }
+  // For tests and the fuzzer: the state and what it shows, once started.
+  const WindowState& state() const { return state_; }
+  const WindowView& view() const { return view_; }
 
 private:
+  void act(const std::optional<Action>& action);
   std::optional<std::string> print(std::string_view what);
   void dump();
   void end();
+  const NamedControl* find(std::string_view name) const;
 
   std::ostream& out_;
   ScriptedPlatform platform_;
-  AppRecord app_;
-  std::unique_ptr<Calculator> calculator_;
+  WindowState state_;
+  WindowView view_;
+  std::vector<NamedControl> controls_;  // into view_
   bool started_ = false;
   bool ended_ = false;
 };

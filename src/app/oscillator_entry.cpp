@@ -1,4 +1,4 @@
-#include "calculator/oscillator_entry.h"
+#include "app/oscillator_entry.h"
 
 #include "app/number_text.h"
 

@@ -1,4 +1,4 @@
-#include "forms/utf8.h"
+#include "app/utf8.h"
 
 #include <algorithm>
 

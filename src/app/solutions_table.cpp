@@ -1,4 +1,4 @@
-#include "calculator/solutions.h"
+#include "app/solutions_table.h"
 
 #include <algorithm>
 #include <array>

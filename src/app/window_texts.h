@@ -1,0 +1,30 @@
+// The fixed captions and tooltips of the calculator window's controls, as one
+// table by control name, and the captions that follow the selected timer. The
+// window renders them; the command line labels its lines with them.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "timer/timer_spec.h"
+
+namespace tickwell {
+
+struct ControlText {
+  std::string_view name;  // as on the window: "frOsc", "opFreq(3)"
+  std::string_view caption;
+  std::string_view tooltip;
+};
+
+std::span<const ControlText> controlTexts();
+
+// The caption of a control of the table ("" for one it does not hold).
+std::string_view captionOf(std::string_view name);
+
+// "TMR1 Preload", or "PR2" for a timer that counts to its period register.
+std::string preloadCaption(const TimerSpec& spec);
+// "Cycles to interrupt:", or "Counts to TMR2 Reset:".
+std::string_view countCaption(const TimerSpec& spec);
+
+}  // namespace tickwell

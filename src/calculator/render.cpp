@@ -1,0 +1,255 @@
+#include "calculator/render.h"
+
+#include <algorithm>
+
+#include "app/number_text.h"
+#include "app/result_texts.h"
+#include "app/startup.h"
+#include "app/window_texts.h"
+#include "app/oscillator_entry.h"
+#include "version.h"
+
+namespace tickwell {
+
+namespace {
+
+std::string text(std::string_view s) { return std::string(s); }
+
+std::size_t index(Box b) { return static_cast<std::size_t>(b); }
+
+// The static lists: each timer's prescaler ratios, the postscaler ratios, the
+// languages, the listing tabs.
+const std::vector<std::string>& prescalerList(int timer) {
+  static const auto lists = [] {
+    std::array<std::vector<std::string>, kTimerCount> all;
+    for (int t = 0; t < kTimerCount; ++t)
+      for (const Prescaler& p : timerSpec(t).prescalers) all[static_cast<std::size_t>(t)].push_back("1:" + std::to_string(p.ratio));
+    return all;
+  }();
+  return lists[static_cast<std::size_t>(timer)];
+}
+
+const std::vector<std::string>& postscalerList() {
+  static const auto list = [] {
+    std::vector<std::string> all;
+    for (int n = 1; n <= kPostscalerCount; ++n) all.push_back("1:" + std::to_string(n));
+    return all;
+  }();
+  return list;
+}
+
+const std::vector<std::string>& languageList() {
+  static const std::vector<std::string> list(kListingLanguages.begin(), kListingLanguages.end());
+  return list;
+}
+
+const std::vector<std::string>& tabList() {
+  static const std::vector<std::string> list{"TIMER0", "TIMER1", "TIMER2", "TIMER3"};
+  return list;
+}
+
+// What never changes: captions and tooltips from the window's table, the
+// lists, the slider of the timeout, the entry's length.
+WindowView baseView() {
+  WindowView v;
+  for (const NamedControl& c : namedControls(v)) {
+    const auto it = std::find_if(controlTexts().begin(), controlTexts().end(),
+                                 [&](const ControlText& t) { return t.name == c.name; });
+    if (it == controlTexts().end()) continue;
+    std::visit(
+        [&](auto* control) {
+          using T = std::remove_pointer_t<decltype(control)>;
+          if constexpr (requires { control->caption; }) control->caption = std::string(it->caption);
+          if constexpr (std::is_base_of_v<ControlView, T>) control->tooltip = it->tooltip;
+        },
+        c.control);
+  }
+  v.frmCalculator.caption = std::string("Tickwell ") + kVersionText + " - " + kLegalNotice;
+  for (int i = 4; i < 6; ++i) v.opTmr[static_cast<std::size_t>(i)].enabled = v.opTmr[static_cast<std::size_t>(i)].visible = false;
+  v.txtFreq.maxLength = kOscEntryLength;
+  v.cbPost.list = &postscalerList();
+  v.cbComment.list = &languageList();
+  v.Ts1.tabs = &tabList();
+  v.slTimeout.max = 15;
+  return v;
+}
+
+BackColor scalerColor(int index) { return index == 0 ? BackColor::Window : BackColor::Yellow; }
+
+std::string searchReportText(const SearchReport& r) {
+  const bool period = r.quantity == Quantity::Period;
+  const std::string shown =
+      period ? shownPeriod(r.achieved, r.periodUnit) : shownFrequency(r.achieved, r.frequencyUnit);
+  const std::string_view unit = period ? caption(r.periodUnit) : caption(r.frequencyUnit);
+  return "Achieved " + shown + " " + std::string(unit) + ", error " + ppmText(errorPpm(r.achieved, r.wanted)) + " ppm";
+}
+
+}  // namespace
+
+TimerSettings settingsOf(const WindowState& s) {
+  const TimerSpec& spec = timerSpec(s.timer);
+  TimerSettings t;
+  t.family = s.family;
+  t.timer = s.timer;
+  t.width = s.width;
+  t.oscHz = s.osc.value;
+  t.fosc4 = s.fosc4;
+  t.prescale = spec.prescalers[static_cast<std::size_t>(s.prescalerIndex)].ratio;
+  t.postscale = spec.hasPostscaler ? s.postscalerIndex + 1 : 1;
+  t.preload = s.preload;
+  t.tmr0Adjust = s.tmr0Adjust;
+  t.pr2Adjust = s.pr2Adjust;
+  t.timeout = s.timeout;
+  t.overhead = s.overhead.value;
+  return t;
+}
+
+std::string clockCaptionOf(double clockHz, FrequencyUnit unit) { return clockText(clockHz, unit); }
+
+std::string clockCaption(const WindowState& s) { return clockCaptionOf(clockFrequency(settingsOf(s)), s.clockUnit); }
+
+std::string boxText(const WindowState& s, Box box) {
+  if (const auto& typed = s.typedOverBox(box)) return *typed;
+  switch (box) {
+    case Box::Freq: return s.osc.text;
+    case Box::PreBits:
+      return text(timerSpec(s.timer).prescalers[static_cast<std::size_t>(s.prescalerIndex)].bits);
+    case Box::PostBits: return text(postscalerBits(s.postscalerIndex));
+    case Box::RegVal: return integerText(s.preload);
+    case Box::Timeout: return integerText(s.timeout);
+    case Box::Overhead: return s.overhead.text;
+    case Box::HexH: return preloadTexts(s.preload).hexHigh;
+    case Box::HexL: return preloadTexts(s.preload).hexLow;
+    case Box::DecH: return preloadTexts(s.preload).decimalHigh;
+    case Box::DecL: return preloadTexts(s.preload).decimalLow;
+    case Box::Bin: return preloadTexts(s.preload).binary;
+    case Box::SearchInt: return s.searchPeriodText;
+    case Box::SearchFreq: return s.searchFrequencyText;
+    default: return {};
+  }
+}
+
+WindowView render(const WindowState& s) {
+  static const WindowView base = baseView();
+  WindowView v = base;
+  const TimerSpec& spec = timerSpec(s.timer);
+  const TimerSettings settings = settingsOf(s);
+  const TimerResult r = evaluate(settings);
+  const bool pic16 = s.family == Family::PIC16;
+
+  // Choices.
+  for (std::size_t i = 0; i < v.opTmr.size(); ++i) v.opTmr[i].selected = v.opTmr[i].bold = static_cast<int>(i) == s.timer;
+  for (std::size_t i = 0; i < v.opMode.size(); ++i)
+    v.opMode[i].selected = v.opMode[i].bold = static_cast<int>(i) == static_cast<int>(s.width);
+  v.opMode[0].enabled = spec.has8Bit;
+  v.opMode[1].enabled = spec.has16Bit;
+  for (std::size_t i = 0; i < v.opFreq.size(); ++i)
+    v.opFreq[i].selected = v.opFreq[i].bold = static_cast<int>(i) == s.oscPreset;
+  v.opPIC16.selected = v.opPIC16.bold = pic16;
+  v.opPIC18.selected = v.opPIC18.bold = !pic16;
+  v.chkFosc.checked = s.fosc4;
+  v.chkUseScaler.checked = s.useActualScalers;
+  // An adjustment box that could no longer add its cycles is disabled, unless
+  // it is checked (so that it can still be unchecked).
+  v.chkTMR0.checked = s.tmr0Adjust;
+  v.chkTMR0.visible = v.lblNoteTMR0.visible = spec.writeLossCycles > 0;
+  v.chkTMR0.enabled = !(spec.writeLossCycles > 0 && s.preload >= 254 && !s.tmr0Adjust);
+  v.chkPR2.checked = s.pr2Adjust;
+  v.chkPR2.visible = v.lblNotePR2.visible = spec.matchLossCycles > 0;
+  v.chkPR2.enabled = !(spec.matchLossCycles > 0 && s.preload >= 255 && !s.pr2Adjust);
+
+  // Scalers.
+  v.cbPre.list = &prescalerList(s.timer);
+  v.cbPre.index = s.prescalerIndex;
+  v.cbPre.backColor = v.txtPreBits.backColor = scalerColor(s.prescalerIndex);
+  v.lblOff1.visible = s.prescalerIndex == 0;
+  v.lblWDT.visible = pic16 && s.prescalerIndex >= 1;
+  v.cbPost.index = s.postscalerIndex;
+  v.cbPost.enabled = v.txtPostBits.enabled = spec.hasPostscaler;
+  v.cbPost.backColor = v.txtPostBits.backColor = scalerColor(s.postscalerIndex);
+  v.lblOff2.visible = s.postscalerIndex == 0;
+  v.cbComment.index = static_cast<int>(s.language);
+
+  // Text boxes.
+  const std::pair<TextBoxView*, Box> boxes[] = {
+      {&v.txtFreq, Box::Freq},         {&v.txtPreBits, Box::PreBits},     {&v.txtPostBits, Box::PostBits},
+      {&v.txtRegVal, Box::RegVal},     {&v.txtTimeout, Box::Timeout},     {&v.txtOverhead, Box::Overhead},
+      {&v.txtHexH, Box::HexH},         {&v.txtHexL, Box::HexL},           {&v.txtDecH, Box::DecH},
+      {&v.txtDecL, Box::DecL},         {&v.txtBin, Box::Bin},             {&v.txtSearchInt, Box::SearchInt},
+      {&v.txtSearchFreq, Box::SearchFreq},
+  };
+  for (const auto& [view, box] : boxes) {
+    view->text = boxText(s, box);
+    view->selLength = s.selectionLength[index(box)];
+  }
+  ListingRequest request{settings, r, s.periodUnit, s.frequencyUnit, s.language, "\r\n", s.listed};
+  request.shown.overhead = s.overhead.text;
+  for (int t = 0; t < kTimerCount; ++t) {
+    TextBoxView& box = v.txtTimer[static_cast<std::size_t>(t)];
+    const auto& typed = s.typedOverBox(listingBox(t));
+    box.text = typed ? *typed : listing(request, t);
+    box.visible = t == s.timer;
+    box.selLength = s.selectionLength[index(listingBox(t))];
+  }
+
+  // Preload and timeout.
+  v.frPreload.caption = preloadCaption(spec);
+  v.sl1.value = v.sl1.selStart = s.preload;
+  v.sl1.max = maxPreload(s.width);
+  v.sl1.tick = s.width == Width::Bits8 ? 10 : 1000;
+  v.slTimeout.value = s.timeout;
+  v.lblAdjust.visible = s.overhead.value > 0 || s.timeout > 0 || s.tmr0Adjust || s.pr2Adjust;
+  v.Ts1.index = s.timer + 1;
+
+  // Results.
+  v.lblCycle.caption = tickText(r.tickUs, s.cycleUnit, s.tickShownByUnitClick);
+  v.lblFreq.caption = clockText(r.tickHz, s.tickFrequencyUnit);
+  v.lblClockFreq.caption = clockText(r.clockHz, s.clockUnit);
+  v.lblInterrupt.caption = shownPeriod(r.periodNs, s.periodUnit);
+  v.lblHz.caption = shownFrequency(r.frequencyHz, s.frequencyUnit);
+  v.lblTicks2Int.caption = text(countCaption(spec));
+  v.lblToInterrupt.caption = spec.countsToMatch() ? integerText(s.preload) : plainNumber(r.registerCount);
+  v.lblMin.caption = limitPeriodText(r.limits.minPeriodNs, s.periodUnit);
+  v.lblMax.caption = limitPeriodText(r.limits.maxPeriodNs, s.periodUnit);
+  v.lblMinFreq.caption = limitFrequencyText(r.limits.minFreqHz, s.frequencyUnit);
+  v.lblMaxFreq.caption = limitFrequencyText(r.limits.maxFreqHz, s.frequencyUnit);
+  if (s.searchReport) v.lblSearchError.caption = searchReportText(*s.searchReport);
+
+  // Units.
+  v.LabelCycle.caption = text(caption(s.cycleUnit));
+  v.LabelHz.caption = text(caption(s.tickFrequencyUnit));
+  v.LabelHz2.caption = text(caption(s.clockUnit));
+  v.lblInputOSC.caption = text(caption(s.inputUnit));
+  v.btnInterrupt.caption = v.btnSearchInt.caption = v.lblMinTxt.caption = v.lblMaxTxt.caption =
+      text(caption(s.periodUnit));
+  v.btnHertz.caption = v.btnSearchHertz.caption = v.lblMinTxtFreq.caption = v.lblMaxTxtFreq.caption =
+      text(caption(s.frequencyUnit));
+
+  // The application record.
+  RecordView& a = v.record;
+  a.OscFreq = s.osc.value;
+  a.PreScale = settings.prescale;
+  a.PostScale = settings.postscale;
+  a.PreOff = s.prescalerIndex == 0;
+  a.TickFreq = r.tickHz;
+  a.TickTime = r.tickUs;
+  a.ClockFreq = r.clockHz;
+  a.MinPeriod = r.limits.minPeriodNs;
+  a.MaxPeriod = r.limits.maxPeriodNs;
+  a.MaxPeriodPre1 = r.limits.maxPeriodPre1Ns;
+  a.MinFreq = r.limits.minFreqHz;
+  a.MaxFreq = r.limits.maxFreqHz;
+  a.TimerNo = a.TimerNoInt = s.timer;
+  a.TimerMode = static_cast<int>(s.width);
+  a.PeriodUnit = factor(s.periodUnit);
+  a.FreqUnit = factor(s.frequencyUnit);
+  const ListingSyntax& syntax = syntaxOf(s.language);
+  a.CmtMark = syntax.CmtMark;
+  a.AssignOp = syntax.AssignOp;
+  a.BinPrefix = syntax.BinPrefix;
+  a.HexPrefix = syntax.HexPrefix;
+  a.StmtEnd = syntax.StmtEnd;
+  return v;
+}
+
+}  // namespace tickwell

@@ -1,0 +1,69 @@
+#include "calculator/window_view.h"
+
+namespace tickwell {
+
+std::vector<NamedControl> namedControls(WindowView& v) {
+  std::vector<NamedControl> out;
+  out.reserve(160);
+  auto add = [&out](std::string name, ControlRef c) { out.push_back({std::move(name), c}); };
+  auto addArray = [&](const std::string& name, auto& array) {
+    for (std::size_t i = 0; i < array.size(); ++i) add(name + "(" + std::to_string(i) + ")", &array[i]);
+  };
+  add("frmCalculator", &v.frmCalculator);
+  add("p1", &v.p1);
+  addArray("opTmr", v.opTmr);
+  addArray("opMode", v.opMode);
+  addArray("opFreq", v.opFreq);
+  add("opPIC16", &v.opPIC16);
+  add("opPIC18", &v.opPIC18);
+  for (auto [name, box] : {std::pair{"chkFosc", &v.chkFosc}, {"chkTMR0", &v.chkTMR0}, {"chkPR2", &v.chkPR2},
+                           {"chkUseScaler", &v.chkUseScaler}})
+    add(name, box);
+  for (auto [name, box] :
+       {std::pair{"txtFreq", &v.txtFreq}, {"txtPreBits", &v.txtPreBits}, {"txtPostBits", &v.txtPostBits},
+        {"txtRegVal", &v.txtRegVal}, {"txtTimeout", &v.txtTimeout}, {"txtOverhead", &v.txtOverhead},
+        {"txtHexH", &v.txtHexH}, {"txtHexL", &v.txtHexL}, {"txtDecH", &v.txtDecH}, {"txtDecL", &v.txtDecL},
+        {"txtBin", &v.txtBin}, {"txtSearchInt", &v.txtSearchInt}, {"txtSearchFreq", &v.txtSearchFreq}})
+    add(name, box);
+  addArray("txtTimer", v.txtTimer);
+  for (auto [name, label] : {
+           std::pair{"lblCycle", &v.lblCycle}, {"lblFreq", &v.lblFreq}, {"lblClockFreq", &v.lblClockFreq},
+           {"lblInterrupt", &v.lblInterrupt}, {"lblHz", &v.lblHz}, {"lblTicks2Int", &v.lblTicks2Int},
+           {"lblToInterrupt", &v.lblToInterrupt}, {"lblAdjust", &v.lblAdjust}, {"lblMin", &v.lblMin},
+           {"lblMax", &v.lblMax}, {"lblMinFreq", &v.lblMinFreq}, {"lblMaxFreq", &v.lblMaxFreq},
+           {"lblMin1", &v.lblMin1}, {"lblMax1", &v.lblMax1}, {"lblMin2", &v.lblMin2}, {"lblMax2", &v.lblMax2},
+           {"lblMinTxt", &v.lblMinTxt}, {"lblMaxTxt", &v.lblMaxTxt}, {"lblMinTxtFreq", &v.lblMinTxtFreq},
+           {"lblMaxTxtFreq", &v.lblMaxTxtFreq}, {"LabelCycle", &v.LabelCycle}, {"LabelHz", &v.LabelHz},
+           {"LabelHz2", &v.LabelHz2}, {"lblInputOSC", &v.lblInputOSC}, {"lblNoteTMR0", &v.lblNoteTMR0},
+           {"lblNotePR2", &v.lblNotePR2}, {"lblWDT", &v.lblWDT}, {"lblOff1", &v.lblOff1}, {"lblOff2", &v.lblOff2},
+           {"lblOr", &v.lblOr}, {"lblISRMax", &v.lblISRMax}, {"lblCycleTxt", &v.lblCycleTxt},
+           {"lblFreqTxt", &v.lblFreqTxt}, {"lblClockFreqTxt", &v.lblClockFreqTxt}, {"lblHexTxt", &v.lblHexTxt},
+           {"lblDecTxt", &v.lblDecTxt}, {"lblBinTxt", &v.lblBinTxt}, {"lblTmrH", &v.lblTmrH},
+           {"lblTmrL", &v.lblTmrL}, {"lblSearchError", &v.lblSearchError}})
+    add(name, label);
+  for (auto [name, button] : {
+           std::pair{"btnInterrupt", &v.btnInterrupt}, {"btnHertz", &v.btnHertz}, {"btnSearchInt", &v.btnSearchInt},
+           {"btnSearchHertz", &v.btnSearchHertz}, {"cmdSearch", &v.cmdSearch}, {"cmdResetData", &v.cmdResetData},
+           {"cmdExit", &v.cmdExit}, {"cmdSl1Max", &v.cmdSl1Max}, {"cmdSl1Min", &v.cmdSl1Min}, {"cmdL", &v.cmdL},
+           {"cmdR", &v.cmdR}, {"cmdBasic", &v.cmdBasic}, {"cmdPascal", &v.cmdPascal}, {"cmdC", &v.cmdC},
+           {"cmdPicbasic", &v.cmdPicbasic}, {"cmdAssembler", &v.cmdAssembler}, {"cmdXC8", &v.cmdXC8},
+           {"cmdCrystalModes", &v.cmdCrystalModes}, {"cmdInfo", &v.cmdInfo}, {"cmdSolutions", &v.cmdSolutions}})
+    add(name, button);
+  add("cbPre", &v.cbPre);
+  add("cbPost", &v.cbPost);
+  add("cbComment", &v.cbComment);
+  add("sl1", &v.sl1);
+  add("slTimeout", &v.slTimeout);
+  add("Ts1", &v.Ts1);
+  for (auto [name, frame] : {
+           std::pair{"frPreload", &v.frPreload}, {"frSearch", &v.frSearch}, {"FrMinMax", &v.FrMinMax},
+           {"FrLanguage", &v.FrLanguage}, {"frCode", &v.frCode}, {"frFamily", &v.frFamily}, {"frTimers", &v.frTimers},
+           {"frMode", &v.frMode}, {"frOsc", &v.frOsc}, {"frPrescaler", &v.frPrescaler},
+           {"frPostscaler", &v.frPostscaler}, {"frTimeout", &v.frTimeout}, {"frOverhead", &v.frOverhead},
+           {"frResult", &v.frResult}, {"frInterrupt", &v.frInterrupt}, {"frHertz", &v.frHertz},
+           {"frTmrPreload", &v.frTmrPreload}, {"frValues", &v.frValues}})
+    add(name, frame);
+  return out;
+}
+
+}  // namespace tickwell
