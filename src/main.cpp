@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/startup.h"
-#include "calculator/calculator.h"
 #include "cli/cli.h"
 #include "icons.h"
 #include "main_window.h"
@@ -54,14 +53,10 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(tickwell::tickwellIcon());
 
   tickwell::QtPlatform platform;
-  tickwell::AppRecord app;
-  tickwell::initAppRecord(app);
-  if (!tickwell::CheckScreenResolution(app, platform)) return 0;
+  if (!tickwell::CheckScreenResolution(platform)) return 0;
 
-  tickwell::Calculator calculator(app, platform);
-  tickwell::MainWindow window(app, calculator, platform);
+  tickwell::MainWindow window(platform);
   platform.setDialogParent(&window);
-  calculator.Form_Load();
   window.refresh();
   window.adjustSize();
   window.centre();

@@ -1,15 +1,9 @@
 #include "app/oscillator_entry.h"
 
 #include "app/number_text.h"
+#include "timer/decimal.h"
 
 namespace tickwell {
-
-namespace {
-
-constexpr double kMinOscFreq = 0.001;
-constexpr double kMaxOscFreq = 1e15;
-
-}  // namespace
 
 OscInput oscFromValue(double v) {
   if (v <= 48) return {FrequencyUnit::Megahertz, v * 1000000};
@@ -36,6 +30,18 @@ std::optional<std::string> oscEntryText(double hz) {
     if (!best || text.size() < best->size()) best = text;
   }
   return best;
+}
+
+FrequencyUnit oscEntryUnit(double hz) {
+  if (const auto text = oscEntryText(hz)) return oscFromText(*text)->unit;
+  for (const FrequencyUnit unit : {FrequencyUnit::Megahertz, FrequencyUnit::Kilohertz, FrequencyUnit::Hertz})
+    if (oscFromValue(hz / factor(unit)).unit == unit) return unit;
+  return FrequencyUnit::Hertz;
+}
+
+FrequencyUnit clockUnitAfterEntry(double oscHz, double clockHz) {
+  const FrequencyUnit unit = oscEntryUnit(oscHz);
+  return roundToDecimals(clockHz / factor(unit), 0) == 0 || oscHz < 1 ? FrequencyUnit::Hertz : unit;
 }
 
 }  // namespace tickwell

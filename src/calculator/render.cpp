@@ -1,6 +1,7 @@
 #include "calculator/render.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/number_text.h"
 #include "app/result_texts.h"
@@ -129,6 +130,26 @@ std::string boxText(const WindowState& s, Box box) {
   }
 }
 
+std::optional<SolveRequest> solveRequest(const WindowState& s) {
+  SolveRequest r;
+  const double period = readShown(s.searchPeriodText) * factor(s.periodUnit);
+  const double frequency = readShown(s.searchFrequencyText) * factor(s.frequencyUnit);
+  if (period > 0 && std::isfinite(period))
+    r.wanted = {Quantity::Period, period};
+  else if (frequency > 0 && std::isfinite(frequency))
+    r.wanted = {Quantity::Frequency, frequency};
+  else
+    return std::nullopt;
+  r.family = s.family;
+  r.oscHz = s.osc.value;
+  r.fosc4 = s.fosc4;
+  r.timeout = s.timeout;
+  r.overhead = s.overhead.value;
+  r.tmr0Adjust = s.timer == 0 ? s.tmr0Adjust : s.saved[0].adjust;
+  r.pr2Adjust = s.timer == 2 ? s.pr2Adjust : s.saved[2].adjust;
+  return r;
+}
+
 WindowView render(const WindowState& s) {
   static const WindowView base = baseView();
   WindowView v = base;
@@ -145,8 +166,8 @@ WindowView render(const WindowState& s) {
   v.opMode[1].enabled = spec.has16Bit;
   for (std::size_t i = 0; i < v.opFreq.size(); ++i)
     v.opFreq[i].selected = v.opFreq[i].bold = static_cast<int>(i) == s.oscPreset;
-  v.opPIC16.selected = v.opPIC16.bold = pic16;
-  v.opPIC18.selected = v.opPIC18.bold = !pic16;
+  v.family[0].selected = v.family[0].bold = pic16;
+  v.family[1].selected = v.family[1].bold = !pic16;
   v.chkFosc.checked = s.fosc4;
   v.chkUseScaler.checked = s.useActualScalers;
   // An adjustment box that could no longer add its cycles is disabled, unless

@@ -14,8 +14,8 @@ std::vector<NamedControl> namedControls(WindowView& v) {
   addArray("opTmr", v.opTmr);
   addArray("opMode", v.opMode);
   addArray("opFreq", v.opFreq);
-  add("opPIC16", &v.opPIC16);
-  add("opPIC18", &v.opPIC18);
+  add("opPIC16", &v.family[0]);
+  add("opPIC18", &v.family[1]);
   for (auto [name, box] : {std::pair{"chkFosc", &v.chkFosc}, {"chkTMR0", &v.chkTMR0}, {"chkPR2", &v.chkPR2},
                            {"chkUseScaler", &v.chkUseScaler}})
     add(name, box);

@@ -49,7 +49,7 @@ struct WindowView {
   std::array<OptionView, 6> opTmr;  // Timer0..Timer5 (Timer4 and Timer5 never offered)
   std::array<OptionView, 2> opMode;
   std::array<OptionView, 16> opFreq;
-  OptionView opPIC16, opPIC18;
+  std::array<OptionView, 2> family;  // opPIC16, opPIC18
 
   CheckBoxView chkFosc, chkTMR0, chkPR2, chkUseScaler;
 

@@ -8,11 +8,10 @@
 #include <stdexcept>
 
 #include "app/number_text.h"
-#include "app/result_texts.h"
-#include "app/startup.h"
-#include "calculator/calculator.h"
 #include "app/oscillator_entry.h"
+#include "app/result_texts.h"
 #include "app/solutions_table.h"
+#include "app/window_texts.h"
 #include "cli/cli_values.h"
 #include "cli/json_writer.h"
 #include "listing/listing.h"
@@ -73,7 +72,7 @@ const char* const kDescription =
     "\n"
     "FREQ takes Hz, kHz or MHz (a bare number is Hz); TIME takes ns, us, \xC2\xB5s, ms or s\n"
     "(a bare number is seconds); both in any case. Without a command, the window starts.\n"
-    "Exit status: 0 done, 1 nothing within reach, 2 bad usage.";
+    "Exit status: 0 done, 1 nothing within reach, 2 bad usage, 3 internal error.";
 
 const OptionInfo* findOption(const QString& name) {
   for (const OptionInfo& o : kOptions)
@@ -184,9 +183,9 @@ Config readConfig(const QCommandLineParser& parser, Command command) {
     c.family = f == "pic16" ? Family::PIC16 : Family::PIC18;
   }
   if (const auto osc = r.read<double>("osc", parseFrequency, "a positive frequency such as 20MHz")) {
-    if (!oscEntryText(*osc))
-      throw UsageError("--osc " + r.text("osc") + " is not an oscillator frequency the window's entry takes " +
-                       "(eight characters, from 0.001 Hz)");
+    if (!(*osc >= kMinOscFreq && *osc <= kMaxOscFreq))
+      throw UsageError("--osc " + r.text("osc") + " is outside the oscillator frequencies the model takes " +
+                       "(0.001 Hz to 1E+15 Hz)");
     c.oscHz = *osc;
   }
   c.fosc4 = !r.has("no-fosc4");
@@ -284,46 +283,6 @@ TimerSettings configuration(const Config& c) {
   return s;
 }
 
-// ------------------------------------------------------------ the window
-
-// The desktop of a window that nobody sees: no message is expected; one that
-// comes is kept.
-class QuietPlatform : public Platform {
-public:
-  MsgAnswer messageBox(const std::string& prompt, MsgIcon, MsgButtons, const std::string&) override {
-    messages.push_back(prompt);
-    return MsgAnswer::Ok;
-  }
-  ScreenSize screenSize() override { return {1280, 1024}; }
-  void setClipboardText(const std::string&) override {}
-  bool openAddress(const std::string&) override { return true; }
-
-  std::vector<std::string> messages;
-};
-
-// The calculator window holding one configuration, as a user would have put
-// it in: units, language, then the configuration through the controls.
-class Window {
-public:
-  Window(const TimerSettings& s, TimeUnit periodUnit, FrequencyUnit frequencyUnit, int language) {
-    initAppRecord(app_);
-    calc_ = std::make_unique<Calculator>(app_, platform_);
-    calc_->Form_Load();
-    while (calc_->periodUnit() != periodUnit) calc_->btnInterrupt.click();
-    while (calc_->frequencyUnit() != frequencyUnit) calc_->btnHertz.click();
-    if (calc_->cbComment.index() != language) calc_->cbComment.pick(language);
-    calc_->applySettings(s);
-    if (!(calc_->settings() == s) || !platform_.messages.empty())
-      throw std::logic_error("the window did not take the configuration");
-  }
-  const Calculator& calc() const { return *calc_; }
-
-private:
-  AppRecord app_;
-  QuietPlatform platform_;
-  std::unique_ptr<Calculator> calc_;
-};
-
 const char* familyName(Family f) { return f == Family::PIC16 ? "pic16" : "pic18"; }
 int bits(Width w) { return w == Width::Bits8 ? 8 : 16; }
 
@@ -366,28 +325,37 @@ std::string summaryOf(const TimerSettings& s) {
 
 std::string runCalc(const Config& c) {
   const TimerSettings s = configuration(c);
-  const Window w(s, c.periodUnit.value_or(TimeUnit::Nanoseconds), c.frequencyUnit.value_or(FrequencyUnit::Hertz),
-                 0);
-  const Calculator& k = w.calc();
-  const TimerResult r = evaluate(k.settings());
-  const auto with = [](const Label& value, const std::string& unit) { return value.caption() + " " + unit; };
-  const std::string minPeriod = with(k.lblMin, k.lblMinTxt.caption());
-  const std::string maxPeriod = with(k.lblMax, k.lblMaxTxt.caption());
-  const std::string minFrequency = with(k.lblMinFreq, k.lblMinTxtFreq.caption());
-  const std::string maxFrequency = with(k.lblMaxFreq, k.lblMaxTxtFreq.caption());
-  std::string counts = k.lblTicks2Int.caption();
-  if (!counts.empty() && counts.back() == ':') counts.pop_back();
+  const TimerSpec& facts = timerSpec(s.timer);
+  const TimerResult r = evaluate(s);
+  const TimeUnit pu = c.periodUnit.value_or(TimeUnit::Nanoseconds);
+  const FrequencyUnit fu = c.frequencyUnit.value_or(FrequencyUnit::Hertz);
+  const FrequencyUnit clockUnit = clockUnitAfterEntry(s.oscHz, r.clockHz);
+  const auto with = [](const std::string& value, std::string_view unit) { return value + " " + std::string(unit); };
+  const std::string cycle = with(tickText(r.tickUs, TimeUnit::Nanoseconds), caption(TimeUnit::Nanoseconds));
+  const std::string timerClock = with(clockText(r.tickHz, FrequencyUnit::Hertz), caption(FrequencyUnit::Hertz));
+  const std::string clock = with(clockText(r.clockHz, clockUnit), caption(clockUnit));
+  const std::string counts = facts.countsToMatch() ? integerText(s.preload) : plainNumber(r.registerCount);
+  const std::string period = with(shownPeriod(r.periodNs, pu), caption(pu));
+  const std::string frequency = with(shownFrequency(r.frequencyHz, fu), caption(fu));
+  const std::string minPeriod = with(limitPeriodText(r.limits.minPeriodNs, pu), caption(pu));
+  const std::string maxPeriod = with(limitPeriodText(r.limits.maxPeriodNs, pu), caption(pu));
+  const std::string minFrequency = with(limitFrequencyText(r.limits.minFreqHz, fu), caption(fu));
+  const std::string maxFrequency = with(limitFrequencyText(r.limits.maxFreqHz, fu), caption(fu));
   if (!c.json) {
+    std::string countsCaption(countCaption(facts));
+    countsCaption.pop_back();  // the colon
+    const PreloadTexts p = preloadTexts(s.preload);
+    const auto text = [](std::string_view name) { return std::string(captionOf(name)); };
     return summaryOf(s) + "\n" +
-           aligned({{k.lblCycleTxt.caption(), with(k.lblCycle, k.LabelCycle.caption())},
-                    {k.lblFreqTxt.caption(), with(k.lblFreq, k.LabelHz.caption())},
-                    {k.lblClockFreqTxt.caption(), with(k.lblClockFreq, k.LabelHz2.caption())},
-                    {counts, k.lblToInterrupt.caption()},
-                    {k.frInterrupt.caption, with(k.lblInterrupt, k.btnInterrupt.caption)},
-                    {k.frHertz.caption, with(k.lblHz, k.btnHertz.caption)},
-                    {k.FrMinMax.caption, minPeriod + " to " + maxPeriod + ", " + minFrequency + " to " + maxFrequency},
-                    {k.frPreload.caption, "HEX " + k.txtHexH.text() + " " + k.txtHexL.text() + ", DEC " +
-                                              k.txtDecH.text() + " " + k.txtDecL.text() + ", BIN " + k.txtBin.text()}});
+           aligned({{text("lblCycleTxt"), cycle},
+                    {text("lblFreqTxt"), timerClock},
+                    {text("lblClockFreqTxt"), clock},
+                    {countsCaption, counts},
+                    {text("frInterrupt"), period},
+                    {text("frHertz"), frequency},
+                    {text("FrMinMax"), minPeriod + " to " + maxPeriod + ", " + minFrequency + " to " + maxFrequency},
+                    {preloadCaption(facts), "HEX " + p.hexHigh + " " + p.hexLow + ", DEC " + p.decimalHigh + " " +
+                                                p.decimalLow + ", BIN " + p.binary}});
   }
   JsonWriter j;
   j.beginObject();
@@ -408,12 +376,12 @@ std::string runCalc(const Config& c) {
   j.key("max_frequency_hz").value(r.limits.maxFreqHz);
   j.endObject();
   j.key("shown").beginObject();
-  j.key("instruction_cycle").value(with(k.lblCycle, k.LabelCycle.caption()));
-  j.key("timer_clock").value(with(k.lblFreq, k.LabelHz.caption()));
-  j.key("clock").value(with(k.lblClockFreq, k.LabelHz2.caption()));
-  j.key("counts").value(k.lblToInterrupt.caption());
-  j.key("period").value(with(k.lblInterrupt, k.btnInterrupt.caption));
-  j.key("frequency").value(with(k.lblHz, k.btnHertz.caption));
+  j.key("instruction_cycle").value(cycle);
+  j.key("timer_clock").value(timerClock);
+  j.key("clock").value(clock);
+  j.key("counts").value(counts);
+  j.key("period").value(period);
+  j.key("frequency").value(frequency);
   j.key("min_period").value(minPeriod);
   j.key("max_period").value(maxPeriod);
   j.key("min_frequency").value(minFrequency);
@@ -425,15 +393,10 @@ std::string runCalc(const Config& c) {
 
 std::string runListing(const Config& c) {
   const TimerSettings s = configuration(c);
-  const Window w(s, c.periodUnit.value_or(TimeUnit::Nanoseconds), c.frequencyUnit.value_or(FrequencyUnit::Hertz),
-                 c.language);
-  std::string text = w.calc().txtTimer[static_cast<std::size_t>(s.timer)].text();
-  if (!c.crlf) {
-    std::string lf;
-    for (std::size_t i = 0; i < text.size(); ++i)
-      if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lf += text[i];
-    text = lf;
-  }
+  ListingRequest request{s, evaluate(s), c.periodUnit.value_or(TimeUnit::Nanoseconds),
+                         c.frequencyUnit.value_or(FrequencyUnit::Hertz), static_cast<ListingLanguage>(c.language),
+                         c.crlf ? "\r\n" : "\n", {}};
+  const std::string text = listing(request, s.timer);
   if (!c.json) return text;
   JsonWriter j;
   j.beginObject();
@@ -622,8 +585,8 @@ Result run(const QStringList& arguments) {
     }
   } catch (const UsageError& e) {
     return {kBadUsage, "", "tickwell: " + std::string(e.what()) + "\n"};
-  } catch (const std::logic_error& e) {
-    return {kOutOfReach, "", "tickwell: internal error: " + std::string(e.what()) + "\n"};
+  } catch (const std::exception& e) {
+    return {kInternalError, "", "tickwell: internal error: " + std::string(e.what()) + "\n"};
   }
   return {};
 }

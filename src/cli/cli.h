@@ -1,9 +1,10 @@
 // The command line of tickwell: `tickwell solve|calc|listing [options]`.
 // It parses with Qt's QCommandLineParser, needs no display (QtCore only) and
 // builds the whole output before anything is written, so that a failure never
-// leaves half a result behind. `calc` and `listing` drive the calculator
-// window's model through its controls, so they show what the window shows;
-// `solve` lists the solver's rows as the solutions dialog does.
+// leaves half a result behind. `calc` and `listing` evaluate the
+// configuration and write it with the window's own formatting and listings,
+// so they show what the window shows; `solve` lists the solver's rows as the
+// solutions dialog does.
 #pragma once
 
 #include <QStringList>
@@ -13,10 +14,12 @@
 namespace tickwell::cli {
 
 // Exit statuses: done; nothing within reach (or the output could not be
-// written); bad usage.
+// written); bad usage; an internal error (a fault of ours, never of the
+// command line given).
 inline constexpr int kDone = 0;
 inline constexpr int kOutOfReach = 1;
 inline constexpr int kBadUsage = 2;
+inline constexpr int kInternalError = 3;
 
 struct Result {
   int status = kDone;

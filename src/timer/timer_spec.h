@@ -36,18 +36,18 @@ struct Prescaler {
 // A timer's registers and bits on one family, as the device headers name
 // them. Bit lists run from the most significant bit; unused places are "".
 struct TimerRegisters {
-  std::string_view control;           // OPTION_REG, T0CON, T1CON ...
-  std::string_view countHigh;         // TMR1H, TMR0H; "" where one register takes the preload
-  std::string_view count;             // TMR0, TMR0L, TMR1L, PR2
-  std::array<std::string_view, 3> prescalerBits;   // PS2:PS0, T1CKPS1:0 ...
-  std::array<std::string_view, 4> postscalerBits;  // TOUTPS3:0
-  std::string_view on;                // TMR1ON ...
-  std::string_view width8;            // T08BIT: 1 = 8-bit
-  std::string_view clockSource;       // T0CS, TMR1CS: 0 = instruction cycles
-  std::string_view sourceEdge;        // T0SE
-  std::string_view assignment;        // PSA: 1 = prescaler not assigned to Timer0
-  std::string_view oscillatorEnable;  // T1OSCEN
-  std::string_view sync;              // T1SYNC: 1 = do not synchronise an external clock
+  std::string_view control = {};           // OPTION_REG, T0CON, T1CON ...
+  std::string_view countHigh = {};         // TMR1H, TMR0H; "" where one register takes the preload
+  std::string_view count = {};             // TMR0, TMR0L, TMR1L, PR2
+  std::array<std::string_view, 3> prescalerBits = {};   // PS2:PS0, T1CKPS1:0 ...
+  std::array<std::string_view, 4> postscalerBits = {};  // TOUTPS3:0
+  std::string_view on = {};                // TMR1ON ...
+  std::string_view width8 = {};            // T08BIT: 1 = 8-bit
+  std::string_view clockSource = {};       // T0CS, TMR1CS: 0 = instruction cycles
+  std::string_view sourceEdge = {};        // T0SE
+  std::string_view assignment = {};        // PSA: 1 = prescaler not assigned to Timer0
+  std::string_view oscillatorEnable = {};  // T1OSCEN
+  std::string_view sync = {};              // T1SYNC: 1 = do not synchronise an external clock
 };
 
 struct TimerSpec {

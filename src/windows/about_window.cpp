@@ -43,9 +43,9 @@ std::string AboutWindow::versionText(const AppVersion& version) {
          std::to_string(version.revision);
 }
 
-AboutWindow::AboutWindow(const AppRecord& app, Platform& platform, QWidget* parent)
+AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
     : QDialog(parent), platform_(platform) {
-  const QString appName = QString::fromStdString(app.AppName);
+  const QString appName = QString::fromLatin1(kAppName);
   setWindowTitle(QStringLiteral("About ") + appName);
   setWindowIcon(tickwellIcon());
   setModal(true);
@@ -73,9 +73,9 @@ AboutWindow::AboutWindow(const AppRecord& app, Platform& platform, QWidget* pare
   QFont small = Label2->font();
   small.setPointSizeF(small.pointSizeF() * 0.9);
   Label2->setFont(small);
-  Label1 = plainLabel(QString::fromStdString(app.LegalNotice), this);
+  Label1 = plainLabel(QString::fromLatin1(kLegalNotice), this);
 
-  txtMail = new HyperlinkLabel(QStringLiteral("Click here for send email"), app.AuthorMail, platform, this);
+  txtMail = new HyperlinkLabel(QStringLiteral("Click here for send email"), kAuthorMail, platform, this);
 
   cmdOK = new QPushButton(QStringLiteral("OK"), this);
   cmdOK->setDefault(true);
@@ -111,8 +111,8 @@ AboutWindow::AboutWindow(const AppRecord& app, Platform& platform, QWidget* pare
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void AboutWindow::runModal(const AppRecord& app, Platform& platform, QWidget* parent) {
-  AboutWindow window(app, platform, parent);
+void AboutWindow::runModal(Platform& platform, QWidget* parent) {
+  AboutWindow window(platform, parent);
   window.exec();
 }
 

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <string>
 
-#include "app/app_record.h"
+#include "app/startup.h"
 #include "forms/platform.h"
 
 class QLabel;
@@ -20,10 +20,10 @@ class AboutWindow : public QDialog {
 
 public:
   // Texts come from the application record: AppName, LegalNotice, AuthorMail.
-  AboutWindow(const AppRecord& app, Platform& platform, QWidget* parent = nullptr);
+  AboutWindow(Platform& platform, QWidget* parent = nullptr);
 
   // Opens a fresh About window modally; returns when it closed.
-  static void runModal(const AppRecord& app, Platform& platform, QWidget* parent = nullptr);
+  static void runModal(Platform& platform, QWidget* parent = nullptr);
 
   // The description with its CR LF line breaks.
   static std::string descriptionText();

@@ -38,6 +38,8 @@
 #include <QVBoxLayout>
 
 #include "about_window.h"
+#include "calculator/gestures.h"
+#include "calculator/render.h"
 #include "hyperlink.h"
 #include "icons.h"
 #include "osc_mode_window.h"
@@ -49,7 +51,7 @@ namespace {
 
 const QColor kYellow(255, 255, 0);
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Draws the style's focus frame around a widget that has the focus.
 void paintFocusFrame(QWidget* w) {
@@ -355,45 +357,56 @@ void setBold(QWidget* w, bool bold) {
 }
 
 // Shows a control's common state.
-void showState(QWidget* w, const Control& c) {
+void showState(QWidget* w, const ControlView& c) {
   if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
   if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
 }
 
 }  // namespace
 
-MainWindow::MainWindow(AppRecord& app, Calculator& calculator, Platform& platform)
-    : app_(app), calc_(calculator), platform_(platform) {
+MainWindow::MainWindow(Platform& platform) : platform_(platform), view_(tickwell::render(state_)) {
+  controls_ = namedControls(view_);
   setWindowIcon(tickwellIcon());
   build();
   wireOtherWindows();
-  calc_.onExit = [this] { close(); };
-  // A message box must not sit in front of values from before the action.
-  calc_.beforeMessage = [this] { refresh(); };
 }
 
-MainWindow::~MainWindow() {
-  calc_.onExit = nullptr;
-  calc_.beforeMessage = nullptr;
+MainWindow::~MainWindow() = default;
+
+const std::string& MainWindow::nameOf(const void* control) const {
+  static const std::string none;
+  for (const NamedControl& c : controls_)
+    if (std::visit([](auto* p) { return static_cast<const void*>(p); }, c.control) == control) return c.name;
+  return none;
 }
 
 QWidget* MainWindow::widget(const std::string& name) const {
   // "txtTimer": the listing box shown.
   if (name == "txtTimer") {
-    for (const TextBox& box : calc_.txtTimer)
-      if (box.visible) return widget(calc_.nameOf(const_cast<TextBox*>(&box)));
+    for (const TextBoxView& box : view_.txtTimer)
+      if (box.visible) return widget(nameOf(&box));
     return nullptr;
   }
   const auto it = widgets_.find(name);
   return it == widgets_.end() ? nullptr : it->second;
 }
 
-void MainWindow::act(const std::function<void()>& action) {
-  action();
+void MainWindow::act(const Action& action) {
+  Outcome outcome = tickwell::apply(state_, action);
+  state_ = std::move(outcome.state);
   refresh();
+  if (outcome.exit) {
+    close();
+    return;
+  }
+  if (!outcome.message) return;
+  // The box stands in front of the values it speaks of.
+  const Message& m = *outcome.message;
+  if (platform_.messageBox(m.prompt, m.icon, m.buttons, kAppName) == MsgAnswer::Ok && m.onOk) act(*m.onOk);
 }
 
 void MainWindow::refresh() {
+  view_ = tickwell::render(state_);
   // Showing a widget lays the whole window out at once; with the layout off
   // while the refreshers run, the window is laid out once at the end.
   QLayout* top = centralWidget() ? centralWidget()->layout() : nullptr;
@@ -430,18 +443,18 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 // ------------------------------------------------------------ bound widgets
 
-QWidget* MainWindow::textBox(TextBox& box, bool output) {
-  const std::string& name = calc_.nameOf(&box);
+QWidget* MainWindow::textBox(TextBoxView& box, bool output) {
+  const std::string& name = nameOf(&box);
   auto* edit = new QLineEdit;
   edit->setToolTip(qs(box.tooltip));
   if (box.maxLength) edit->setMaxLength(static_cast<int>(box.maxLength));
   edit->setReadOnly(output);
   if (output) edit->setAlignment(Qt::AlignRight);
-  QObject::connect(edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
-    act([&box, text] { box.type(text.toStdString()); });
+  QObject::connect(edit, &QLineEdit::textEdited, this, [this, &box, &name](const QString& text) {
+    if (box.usable()) maybeAct(typeAction(name, text.toStdString()));
   });
-  edit->installEventFilter(new FocusWatcher(edit, [this, &box, edit] {
-    act([&box] { box.focus(); });
+  edit->installEventFilter(new FocusWatcher(edit, [this, &box, &name, edit] {
+    if (box.usable()) maybeAct(focusAction(name));
     // After the click that gave the focus has placed the caret.
     QTimer::singleShot(0, edit, [edit, &box] {
       if (box.selLength > 0) edit->setSelection(box.selStart, box.selLength);
@@ -449,8 +462,8 @@ QWidget* MainWindow::textBox(TextBox& box, bool output) {
   }));
   refreshers_.push_back([edit, &box, last = std::string("\x01"), shown = QString(), color = BackColor::Window]() mutable {
     QSignalBlocker block(edit);
-    if (box.text() != last) {
-      last = box.text();
+    if (box.text != last) {
+      last = box.text;
       shown = qs(last);
     }
     // A text the model kept as typed stays untouched, caret and all; one the
@@ -466,7 +479,7 @@ QWidget* MainWindow::textBox(TextBox& box, bool output) {
   return edit;
 }
 
-QWidget* MainWindow::listingBoxes(std::array<TextBox, 4>& boxes) {
+QWidget* MainWindow::listingBoxes(std::array<TextBoxView, 4>& boxes) {
   // The four listing boxes lie on top of each other with one visible, as in
   // the model. A box is made when it is first shown (the window starts
   // sooner), and brings its text up to date only while it is shown, line by
@@ -474,18 +487,18 @@ QWidget* MainWindow::listingBoxes(std::array<TextBox, 4>& boxes) {
   // box shown, not of a text.
   auto* stack = new QWidget;
   auto* layout = new QStackedLayout(stack);
-  for (TextBox& box : boxes) {
+  for (TextBoxView& box : boxes) {
     refreshers_.push_back([this, layout, &box, edit = static_cast<ListingBox*>(nullptr), last = std::string("\x01"),
                            lines = QStringList()]() mutable {
       if (!box.visible) return;
       if (!edit) {
         edit = new ListingBox;
         layout->addWidget(edit);
-        keep(calc_.nameOf(&box), edit);
+        keep(nameOf(&box), edit);
         setReadingOrder();
       }
-      if (box.text() != last) {
-        last = box.text();
+      if (box.text != last) {
+        last = box.text;
         QString text = qs(last);
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         QStringList now = text.split(QLatin1Char('\n'));
@@ -511,14 +524,14 @@ QWidget* MainWindow::listingBoxes(std::array<TextBox, 4>& boxes) {
     });
   }
   refreshers_.push_back([stack, &boxes] {
-    const bool any = std::any_of(boxes.begin(), boxes.end(), [](const TextBox& b) { return b.visible; });
+    const bool any = std::any_of(boxes.begin(), boxes.end(), [](const TextBoxView& b) { return b.visible; });
     if (stack->isVisibleTo(stack->parentWidget()) != any) stack->setVisible(any);
   });
   return stack;
 }
 
-QWidget* MainWindow::label(Label& label, LabelKind kind) {
-  const std::string& name = calc_.nameOf(&label);
+QWidget* MainWindow::label(LabelView& label, LabelKind kind) {
+  const std::string& name = nameOf(&label);
   QLabel* l = nullptr;
   if (kind == LabelKind::Wrapped) {
     l = new WrappedLabel;
@@ -527,7 +540,9 @@ QWidget* MainWindow::label(Label& label, LabelKind kind) {
     l = new ValueLabel;
   } else if (kind == LabelKind::Clickable) {
     auto* c = new ClickLabel;
-    c->onClick = [this, &label] { act([&label] { label.click(); }); };
+    c->onClick = [this, &label, &name] {
+      if (label.usable()) maybeAct(clickAction(name));
+    };
     c->setCursor(Qt::PointingHandCursor);
     c->setFocusPolicy(Qt::StrongFocus);
     QFont f = c->font();
@@ -540,8 +555,8 @@ QWidget* MainWindow::label(Label& label, LabelKind kind) {
   l->setToolTip(qs(label.tooltip));
   l->setTextFormat(Qt::PlainText);
   refreshers_.push_back([l, &label, last = std::string("\x01")]() mutable {
-    if (label.caption() != last) {
-      last = label.caption();
+    if (label.caption != last) {
+      last = label.caption;
       l->setText(qs(last));
     }
     showState(l, label);
@@ -550,8 +565,8 @@ QWidget* MainWindow::label(Label& label, LabelKind kind) {
   return l;
 }
 
-QWidget* MainWindow::button(Button& button, bool unit) {
-  const std::string& name = calc_.nameOf(&button);
+QWidget* MainWindow::button(ButtonView& button, bool unit) {
+  const std::string& name = nameOf(&button);
   auto* b = unit ? new UnitButton(qs(button.caption)) : new QPushButton(qs(button.caption));
   b->setToolTip(qs(button.tooltip));
   b->setAutoDefault(false);
@@ -561,7 +576,9 @@ QWidget* MainWindow::button(Button& button, bool unit) {
     b->setMinimumWidth(34);
     b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   }
-  QObject::connect(b, &QPushButton::clicked, this, [this, &button] { act([&button] { button.click(); }); });
+  QObject::connect(b, &QPushButton::clicked, this, [this, &button, &name] {
+    if (button.usable()) maybeAct(clickAction(name));
+  });
   refreshers_.push_back([b, &button, last = button.caption]() mutable {
     if (button.caption != last) {
       last = button.caption;
@@ -573,69 +590,75 @@ QWidget* MainWindow::button(Button& button, bool unit) {
   return b;
 }
 
-QWidget* MainWindow::checkBox(CheckBox& box) {
-  const std::string& name = calc_.nameOf(&box);
+QWidget* MainWindow::checkBox(CheckBoxView& box) {
+  const std::string& name = nameOf(&box);
   auto* c = new QCheckBox(qs(box.caption));
   c->setToolTip(qs(box.tooltip));
-  QObject::connect(c, &QCheckBox::clicked, this, [this, &box] { act([&box] { box.click(); }); });
+  QObject::connect(c, &QCheckBox::clicked, this, [this, &box, &name] {
+    if (box.usable()) maybeAct(clickAction(name));
+  });
   refreshers_.push_back([c, &box] {
     QSignalBlocker block(c);
-    if (c->isChecked() != (box.value() == 1)) c->setChecked(box.value() == 1);
+    if (c->isChecked() != box.checked) c->setChecked(box.checked);
     showState(c, box);
   });
   keep(name, c);
   return c;
 }
 
-QWidget* MainWindow::option(OptionGroup& group, int index) {
-  const std::string& name = calc_.nameOf(OptionRef{&group, index});
-  const OptionButton& o = group[index];
+QWidget* MainWindow::option(OptionView* group, int size, int index) {
+  OptionView& o = group[index];
+  const std::string& name = nameOf(&o);
   auto* r = new HintCachingRadio(qs(o.caption));
-  // The model decides which option is selected.
+  // The state decides which option is selected.
   r->setAutoExclusive(false);
-  QObject::connect(r, &QRadioButton::clicked, this, [this, &group, index] { act([&group, index] { group.click(index); }); });
-  OptionKeys*& keys = optionKeys_[&group];
+  QObject::connect(r, &QRadioButton::clicked, this, [this, &o, &name] {
+    if (o.usable()) maybeAct(clickAction(name));
+  });
+  OptionKeys*& keys = optionKeys_[group];
   if (!keys)
-    keys = new OptionKeys(this, [this, &group](QRadioButton* chosen) {
-      for (int i = 0; i < group.size(); ++i)
-        if (widget(calc_.nameOf(OptionRef{&group, i})) == chosen) act([&group, i] { group.click(i); });
+    keys = new OptionKeys(this, [this, group, size](QRadioButton* chosen) {
+      for (int i = 0; i < size; ++i)
+        if (widget(nameOf(&group[i])) == chosen && group[i].usable()) maybeAct(clickAction(nameOf(&group[i])));
     });
   keys->add(r);
-  refreshers_.push_back([r, &group, index] {
-    const OptionButton& opt = group[index];
+  refreshers_.push_back([r, &o] {
     QSignalBlocker block(r);
-    if (r->isChecked() != opt.value) r->setChecked(opt.value);
+    if (r->isChecked() != o.selected) r->setChecked(o.selected);
     // Tab reaches the group at its selected option only.
-    const Qt::FocusPolicy policy = opt.value ? Qt::StrongFocus : Qt::ClickFocus;
+    const Qt::FocusPolicy policy = o.selected ? Qt::StrongFocus : Qt::ClickFocus;
     if (r->focusPolicy() != policy) r->setFocusPolicy(policy);
-    setBold(r, opt.bold);
-    showState(r, opt);
+    setBold(r, o.bold);
+    showState(r, o);
   });
   keep(name, r);
   return r;
 }
 
-QWidget* MainWindow::comboBox(ComboBox& box) {
-  const std::string& name = calc_.nameOf(&box);
+QWidget* MainWindow::comboBox(ComboBoxView& box) {
+  const std::string& name = nameOf(&box);
   auto* c = new QComboBox;
   c->setToolTip(qs(box.tooltip));
   // As wide as the longest entry it has shown: a new list needs no new size.
   c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   auto* model = new QStringListModel(c);
   c->setModel(model);
-  QObject::connect(c, &QComboBox::activated, this, [this, &box](int index) { act([&box, index] { box.pick(index); }); });
-  refreshers_.push_back([c, model, &box, list = std::vector<std::string>{}, color = BackColor::Window]() mutable {
+  QObject::connect(c, &QComboBox::activated, this, [this, &box, &name](int index) {
+    if (box.usable() && index >= 0 && index < box.count()) maybeAct(pickAction(name, index));
+  });
+  refreshers_.push_back([c, model, &box, list = static_cast<const std::vector<std::string>*>(nullptr),
+                         color = BackColor::Window]() mutable {
     QSignalBlocker block(c);
-    if (box.list() != list) {
-      list = box.list();
+    if (box.list != list) {
+      list = box.list;
       QStringList entries;
-      for (const auto& entry : list) {
+      for (const auto& entry : *list) {
         entries << qs(entry);
         c->setMinimumContentsLength(std::max(c->minimumContentsLength(), static_cast<int>(entries.back().size())));
       }
       model->setStringList(entries);
     }
-    if (c->currentIndex() != box.index()) c->setCurrentIndex(box.index());
+    if (c->currentIndex() != box.index) c->setCurrentIndex(box.index);
     if (box.backColor != color) {
       color = box.backColor;
       setBackColor(c, color);
@@ -646,28 +669,28 @@ QWidget* MainWindow::comboBox(ComboBox& box) {
   return c;
 }
 
-QWidget* MainWindow::slider(Slider& slider) {
-  const std::string& name = calc_.nameOf(&slider);
+QWidget* MainWindow::slider(SliderView& slider) {
+  const std::string& name = nameOf(&slider);
   auto* s = new QSlider(Qt::Horizontal);
   s->setTickPosition(QSlider::TicksBelow);
-  QObject::connect(s, &QSlider::valueChanged, this, [this, &slider](int value) {
-    act([&slider, value] { slider.slide(value); });
+  QObject::connect(s, &QSlider::valueChanged, this, [this, &slider, &name](int value) {
+    if (slider.usable()) maybeAct(slideAction(name, value));
   });
   refreshers_.push_back([s, &slider] {
     QSignalBlocker block(s);
-    if (s->maximum() != slider.max()) {
-      s->setMaximum(slider.max());
+    if (s->maximum() != slider.max) {
+      s->setMaximum(slider.max);
       s->setPageStep(slider.tick);
     }
     if (s->tickInterval() != slider.tick) s->setTickInterval(slider.tick);
-    if (s->value() != slider.value()) s->setValue(slider.value());
+    if (s->value() != slider.value) s->setValue(slider.value);
   });
   keep(name, s);
   return s;
 }
 
-QGroupBox* MainWindow::frame(Frame& frame) {
-  const std::string& name = calc_.nameOf(&frame);
+QGroupBox* MainWindow::frame(FrameView& frame) {
+  const std::string& name = nameOf(&frame);
   auto* g = new QGroupBox(qs(frame.caption));
   g->setToolTip(qs(frame.tooltip));
   refreshers_.push_back([g, &frame, last = frame.caption]() mutable {

@@ -1,18 +1,20 @@
-// The calculator window in Qt: a widget for every control of the window
-// model. A user action is forwarded to the model as the same action the
-// scenario driver performs; afterwards every widget is refreshed from the
-// model with its signals blocked. The model is the one source of truth.
+// The calculator window in Qt: a widget for every control of the rendered
+// view. A user's input becomes an action on the window state, as in the
+// scenario driver; afterwards the state is rendered and every widget shows
+// its control of the view, with its signals blocked. The state is the one
+// source of truth.
 #pragma once
 
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
-#include "app/app_record.h"
-#include "calculator/calculator.h"
+#include "calculator/actions.h"
+#include "calculator/window_view.h"
 #include "forms/platform.h"
 
 class QGroupBox;
@@ -28,11 +30,16 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
 public:
-  MainWindow(AppRecord& app, Calculator& calculator, Platform& platform);
+  explicit MainWindow(Platform& platform);
   ~MainWindow() override;
 
-  // Re-reads the whole model and updates every widget that differs.
+  // Renders the state and updates every widget that differs.
   void refresh();
+  // Runs a user action on the state, then shows the outcome: the rendered
+  // state, then its message box, whose OK answer takes its follow-up action.
+  void act(const Action& action);
+  const WindowState& state() const { return state_; }
+  const WindowView& view() const { return view_; }
   // The widget that shows a control of the model, by its name ("cbPre",
   // "opTmr(2)"; "txtTimer" for the listing box shown); nullptr for an unknown
   // name.
@@ -50,8 +57,9 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
-  // Runs a user action on the model, then refreshes the view.
-  void act(const std::function<void()>& action);
+  void maybeAct(const std::optional<Action>& action) {
+    if (action) act(*action);
+  }
   void build();
   void setReadingOrder();
   void wireOtherWindows();
@@ -59,25 +67,32 @@ private:
   void openSolutions();
   void keep(const std::string& name, QWidget* w) { widgets_[name] = w; }
 
-  // Widgets bound to the model's controls; each adds its refresher and is
-  // kept under the control's name in the model's control table.
-  QWidget* textBox(TextBox& box, bool output = false);
-  QWidget* listingBoxes(std::array<TextBox, 4>& boxes);
+  // Widgets bound to the controls of the view; each adds its refresher and
+  // is kept under the control's name.
+  const std::string& nameOf(const void* control) const;
+  QWidget* textBox(TextBoxView& box, bool output = false);
+  QWidget* listingBoxes(std::array<TextBoxView, 4>& boxes);
   enum class LabelKind { Plain, Clickable, Wrapped, Value };
-  QWidget* label(Label& label, LabelKind kind = LabelKind::Plain);
-  QWidget* button(Button& button, bool unit = false);
-  QWidget* checkBox(CheckBox& box);
-  QWidget* option(OptionGroup& group, int index);
-  QWidget* comboBox(ComboBox& box);
-  QWidget* slider(Slider& slider);
-  QGroupBox* frame(Frame& frame);
+  QWidget* label(LabelView& label, LabelKind kind = LabelKind::Plain);
+  QWidget* button(ButtonView& button, bool unit = false);
+  QWidget* checkBox(CheckBoxView& box);
+  template <std::size_t N>
+  QWidget* option(std::array<OptionView, N>& group, int index) {
+    return option(group.data(), static_cast<int>(N), index);
+  }
+  QWidget* option(OptionView* group, int size, int index);
+  QWidget* comboBox(ComboBoxView& box);
+  QWidget* slider(SliderView& slider);
+  QGroupBox* frame(FrameView& frame);
 
-  AppRecord& app_;
-  Calculator& calc_;
   Platform& platform_;
+  WindowState state_;
+  WindowView view_;
+  std::vector<NamedControl> controls_;  // into view_
+  bool coverShown_ = false;
   std::vector<std::function<void()>> refreshers_;
   std::unordered_map<std::string, QWidget*> widgets_;
-  std::unordered_map<OptionGroup*, OptionKeys*> optionKeys_;
+  std::unordered_map<const OptionView*, OptionKeys*> optionKeys_;
   QTabBar* tabBar_ = nullptr;
   QWidget* cover_ = nullptr;
   OscModeWindow* oscWindow_ = nullptr;

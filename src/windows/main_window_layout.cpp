@@ -12,6 +12,9 @@
 #include <QVBoxLayout>
 
 #include "about_window.h"
+#include "app/startup.h"
+#include "calculator/gestures.h"
+#include "calculator/render.h"
 #include "hyperlink.h"
 #include "icons.h"
 #include "main_window.h"
@@ -79,7 +82,7 @@ QHBoxLayout* row(std::initializer_list<QWidget*> widgets, int stretchAt) {
 }  // namespace
 
 void MainWindow::build() {
-  Calculator& c = calc_;
+  WindowView& c = view_;
   auto* central = new QWidget;
   setCentralWidget(central);
   auto* page = tight(new QVBoxLayout(central), 6);
@@ -90,13 +93,13 @@ void MainWindow::build() {
   {
     QGroupBox* g = frame(c.frTimers);
     auto* l = tight(new QHBoxLayout(g));
-    for (int i = 0; i < c.opTmr.size(); ++i) l->addWidget(option(c.opTmr, i));
+    for (int i = 0; i < static_cast<int>(c.opTmr.size()); ++i) l->addWidget(option(c.opTmr, i));
     top->addWidget(g, 3);
   }
   {
     QGroupBox* g = frame(c.frMode);
     auto* l = tight(new QHBoxLayout(g));
-    for (int i = 0; i < c.opMode.size(); ++i) l->addWidget(option(c.opMode, i));
+    for (int i = 0; i < static_cast<int>(c.opMode.size()); ++i) l->addWidget(option(c.opMode, i));
     top->addWidget(g, 2);
   }
   {
@@ -286,9 +289,9 @@ void MainWindow::build() {
     lg->setVerticalSpacing(1);
     // Periods on the first row, frequencies on the second; minimum, then maximum.
     struct Limit {
-      Label* caption;
-      Label* value;
-      Label* unit;
+      LabelView* caption;
+      LabelView* value;
+      LabelView* unit;
       int row;
       int column;
     };
@@ -320,16 +323,16 @@ void MainWindow::build() {
     tabs->setSpacing(0);
     tabBar_ = new QTabBar;
     tabBar_->setFont(tahomaFont(tabBar_->font().pointSizeF(), false));
-    for (const auto& t : c.Ts1.tabs) tabBar_->addTab(QString::fromStdString(t));
+    for (const auto& t : *c.Ts1.tabs) tabBar_->addTab(QString::fromStdString(t));
     tabBar_->setExpanding(false);
     QObject::connect(tabBar_, &QTabBar::currentChanged, this, [this](int index) {
-      act([this, index] { calc_.Ts1.click(index + 1); });
+      maybeAct(tabAction(index + 1));
     });
     refreshers_.push_back([this] {
       QSignalBlocker block(tabBar_);
-      if (tabBar_->currentIndex() != calc_.Ts1.index() - 1) tabBar_->setCurrentIndex(calc_.Ts1.index() - 1);
+      if (tabBar_->currentIndex() != view_.Ts1.index - 1) tabBar_->setCurrentIndex(view_.Ts1.index - 1);
     });
-    keep(calc_.nameOf(&c.Ts1), tabBar_);
+    keep(nameOf(&c.Ts1), tabBar_);
     tabs->addWidget(tabBar_);
     QWidget* box = listingBoxes(c.txtTimer);
     box->setMinimumHeight(150);
@@ -344,7 +347,7 @@ void MainWindow::build() {
     bottom->setSpacing(6);
     QGroupBox* code = frame(c.frCode);
     auto* cl = tight(new QHBoxLayout(code));
-    for (Button* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler, &c.cmdXC8})
+    for (ButtonView* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler, &c.cmdXC8})
       cl->addWidget(button(*b));
     bottom->addWidget(code);
     // The other commands stand on the line of the example buttons: lifted by
@@ -355,11 +358,12 @@ void MainWindow::build() {
     commands->setContentsMargins(0, 0, 0, code->contentsMargins().bottom() + cl->contentsMargins().bottom());
     commands->addWidget(button(c.cmdCrystalModes), 0, Qt::AlignVCenter);
     commands->addStretch();
-    auto* link = new HyperlinkLabel(QStringLiteral("Homepage"), app_.HomePage, platform_);
+    auto* link = new HyperlinkLabel(QStringLiteral("Homepage"), kHomePage, platform_);
     link->setToolTip(QStringLiteral("Click here to check on homepage for update."));
     keep("txtHyperlink", link);
     commands->addWidget(link, 0, Qt::AlignVCenter);
-    for (Button* b : {&c.cmdInfo, &c.cmdResetData, &c.cmdExit}) commands->addWidget(button(*b), 0, Qt::AlignVCenter);
+    for (ButtonView* b : {&c.cmdInfo, &c.cmdResetData, &c.cmdExit})
+      commands->addWidget(button(*b), 0, Qt::AlignVCenter);
     bottom->addLayout(commands, 1);
     bottom->setAlignment(commands, Qt::AlignBottom);
     page->addLayout(bottom);
@@ -372,37 +376,40 @@ void MainWindow::build() {
   cover_->setStyleSheet("#p1 { background-color: rgba(40, 50, 70, 110); }");
   cover_->hide();
   refreshers_.push_back([this] {
-    if (cover_->isVisible() != calc_.p1.visible) {
+    if (cover_->isVisible() != coverShown_) {
       cover_->setGeometry(centralWidget()->rect());
       cover_->raise();
-      cover_->setVisible(calc_.p1.visible);
+      cover_->setVisible(coverShown_);
     }
   });
-  keep(calc_.nameOf(&c.p1), cover_);
+  keep(nameOf(&c.p1), cover_);
   refreshers_.push_back([this] {
-    const QString caption = QString::fromStdString(calc_.frmCalculator.caption);
+    const QString caption = QString::fromStdString(view_.frmCalculator.caption);
     if (windowTitle() != caption) setWindowTitle(caption);
   });
 
   // Enter in either search entry searches.
-  for (TextBox* entry : {&c.txtSearchInt, &c.txtSearchFreq})
-    QObject::connect(static_cast<QLineEdit*>(widget(calc_.nameOf(entry))), &QLineEdit::returnPressed, this,
-                     [this] { act([this] { calc_.cmdSearch.click(); }); });
+  for (TextBoxView* entry : {&c.txtSearchInt, &c.txtSearchFreq})
+    QObject::connect(static_cast<QLineEdit*>(widget(nameOf(entry))), &QLineEdit::returnPressed, this,
+                     [this] { act(action::Press{action::Command::Search}); });
   setReadingOrder();
 }
 
 std::vector<QWidget*> MainWindow::readingOrder() const {
-  Calculator& c = calc_;
+  const WindowView& c = view_;
   std::vector<QWidget*> order;
-  auto add = [&](const ControlPtr& control) { order.push_back(widget(calc_.nameOf(control))); };
-  auto addGroup = [&](OptionGroup& g) {
-    for (int i = 0; i < g.size(); ++i) add(OptionRef{&g, i});
+  auto add = [&](const void* control) { order.push_back(widget(nameOf(control))); };
+  auto addGroup = [&](const auto& group) {
+    for (const OptionView& o : group) add(&o);
   };
   // The top row, then the inputs as a user thinks them (clock, scalers,
   // preload, corrections, the preload's views), the results beside them, the
   // search, the listings and the commands at the bottom.
-  for (OptionGroup* g : {&c.opTmr, &c.opMode, &c.family, &c.opFreq}) addGroup(*g);
-  for (const ControlPtr& control : std::initializer_list<ControlPtr>{
+  addGroup(c.opTmr);
+  addGroup(c.opMode);
+  addGroup(c.family);
+  addGroup(c.opFreq);
+  for (const void* control : std::initializer_list<const void*>{
            &c.txtFreq, &c.lblInputOSC, &c.chkFosc, &c.cbPre, &c.txtPreBits, &c.cbPost, &c.txtPostBits, &c.cmdL,
            &c.sl1, &c.cmdR, &c.txtRegVal, &c.cmdSl1Min, &c.cmdSl1Max, &c.chkTMR0, &c.chkPR2, &c.slTimeout,
            &c.txtTimeout, &c.txtOverhead, &c.txtHexH, &c.txtHexL, &c.txtDecH, &c.txtDecL, &c.txtBin,
@@ -410,9 +417,9 @@ std::vector<QWidget*> MainWindow::readingOrder() const {
            &c.btnSearchInt, &c.txtSearchFreq, &c.btnSearchHertz, &c.cmdSearch, &c.cmdSolutions, &c.chkUseScaler,
            &c.cbComment, &c.Ts1})
     add(control);
-  for (TextBox& box : c.txtTimer) add(&box);
-  for (Button* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler, &c.cmdXC8,
-                    &c.cmdCrystalModes, &c.cmdInfo, &c.cmdResetData, &c.cmdExit})
+  for (const TextBoxView& box : c.txtTimer) add(&box);
+  for (const ButtonView* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler, &c.cmdXC8,
+                              &c.cmdCrystalModes, &c.cmdInfo, &c.cmdResetData, &c.cmdExit})
     add(b);
   return order;
 }
@@ -426,12 +433,12 @@ void MainWindow::setReadingOrder() {
 
 void MainWindow::wireOtherWindows() {
   auto cover = [this](bool shown) {
-    calc_.p1.visible = shown;
+    coverShown_ = shown;
     refresh();
   };
-  Calculator& c = calc_;
-  auto pushButton = [this](Button& b) { return static_cast<QPushButton*>(widget(calc_.nameOf(&b))); };
-  const std::pair<Button*, SourceCodeWindow::Language> languages[] = {
+  WindowView& c = view_;
+  auto pushButton = [this](ButtonView& b) { return static_cast<QPushButton*>(widget(nameOf(&b))); };
+  const std::pair<ButtonView*, SourceCodeWindow::Language> languages[] = {
       {&c.cmdBasic, SourceCodeWindow::Language::Basic},         {&c.cmdPascal, SourceCodeWindow::Language::Pascal},
       {&c.cmdC, SourceCodeWindow::Language::C},                 {&c.cmdPicbasic, SourceCodeWindow::Language::PicBasic},
       {&c.cmdAssembler, SourceCodeWindow::Language::Assembler}, {&c.cmdXC8, SourceCodeWindow::Language::XC8},
@@ -445,19 +452,19 @@ void MainWindow::wireOtherWindows() {
     oscWindow_->exec();
   });
   QObject::connect(pushButton(c.cmdInfo), &QPushButton::clicked, this,
-                   [this] { AboutWindow::runModal(app_, platform_, this); });
+                   [this] { AboutWindow::runModal(platform_, this); });
   QObject::connect(pushButton(c.cmdSolutions), &QPushButton::clicked, this, [this] { openSolutions(); });
 }
 
 void MainWindow::openSolutions() {
-  const auto request = calc_.solveRequest();
+  const auto request = solveRequest(state_);
   if (!request) {
     platform_.messageBox("Type a wanted period or frequency into the search entries first.", MsgIcon::Information,
-                         MsgButtons::Ok, app_.AppName);
+                         MsgButtons::Ok, kAppName);
     return;
   }
-  SolutionsDialog dialog(SolutionsTable(*request, calc_.periodUnit(), calc_.frequencyUnit()),
-                         [this](const Solution& s) { act([this, &s] { calc_.applySolution(s); }); }, this);
+  SolutionsDialog dialog(SolutionsTable(*request, state_.periodUnit, state_.frequencyUnit),
+                         [this](const Solution& s) { act(action::ApplySettings{s.settings}); }, this);
   dialog.exec();
 }
 
