@@ -57,7 +57,6 @@ int main(int argc, char** argv) {
 
   tickwell::MainWindow window(platform);
   platform.setDialogParent(&window);
-  window.refresh();
   window.adjustSize();
   window.centre();
   window.show();

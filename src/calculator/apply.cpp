@@ -13,7 +13,7 @@
 #include "app/number_text.h"
 #include "app/units.h"
 #include "app/utf8.h"
-#include "calculator/actions.h"
+#include "calculator/apply.h"
 #include "app/oscillator_entry.h"
 #include "calculator/render.h"
 #include "search/search.h"
@@ -92,10 +92,7 @@ public:
   }
   void run(const ConfirmExit&) { exit_ = true; }
   void run(const RefuseSearch& a) {
-    if (a.quantity == Quantity::Period)
-      setSearchPeriodText("0");
-    else
-      setSearchFrequencyText("0");
+    setSearchText(a.quantity, "0");
     selectSearchEntry();
   }
 
@@ -295,7 +292,7 @@ private:
 
     s_.typedOverBox(Box::PreBits).reset();
     if (oldPostscalerSet || s_.postscalerIndex != 0) s_.typedOverBox(Box::PostBits).reset();
-    setSearchPeriodText("0");
+    setSearchText(Quantity::Period, "0");
     const double osc = s_.osc.value;
     showClock(osc);
     showClock(osc / to.prescalers[static_cast<std::size_t>(s_.prescalerIndex)].ratio);
@@ -315,8 +312,8 @@ private:
       case Box::RegVal: return preloadTyped(typed);
       case Box::Timeout: return timeoutTyped(typed);
       case Box::Overhead: return setOverheadText(typed);
-      case Box::SearchInt: return setSearchPeriodText(typed);
-      case Box::SearchFreq: return setSearchFrequencyText(typed);
+      case Box::SearchInt: return setSearchText(Quantity::Period, typed);
+      case Box::SearchFreq: return setSearchText(Quantity::Frequency, typed);
       default:
         // A box the window writes keeps what was typed until it writes it again.
         s_.typedOverBox(box) = typed;
@@ -355,21 +352,16 @@ private:
 
   // At most one of the two search entries holds a wanted value; editing one
   // clears what the last search reported.
-  void setSearchPeriodText(const std::string& text) {
-    if (text == s_.searchPeriodText) return;
-    s_.searchPeriodText = text;
-    s_.searchReport.reset();
-    if (!IsEmptyOrNumeric(s_.searchPeriodText)) setSearchPeriodText("0");
-    if (s_.searchPeriodText.empty()) setSearchPeriodText("0");
-    if (s_.searchPeriodText != "0") setSearchFrequencyText("0");
+  std::string& searchText(Quantity q) {
+    return q == Quantity::Period ? s_.searchPeriodText : s_.searchFrequencyText;
   }
-  void setSearchFrequencyText(const std::string& text) {
-    if (text == s_.searchFrequencyText) return;
-    s_.searchFrequencyText = text;
+  void setSearchText(Quantity q, const std::string& text) {
+    std::string& entry = searchText(q);
+    if (text == entry) return;
+    entry = text;
     s_.searchReport.reset();
-    if (!IsEmptyOrNumeric(s_.searchFrequencyText)) setSearchFrequencyText("0");
-    if (s_.searchFrequencyText.empty()) setSearchFrequencyText("0");
-    if (s_.searchFrequencyText != "0") setSearchPeriodText("0");
+    if (!IsEmptyOrNumeric(entry) || entry.empty()) setSearchText(q, "0");
+    if (entry != "0") setSearchText(q == Quantity::Period ? Quantity::Frequency : Quantity::Period, "0");
   }
 
   // --- search
@@ -382,6 +374,16 @@ private:
     if (s_.searchPeriodText != "0") searchForPeriod();
     if (!message_ && s_.searchFrequencyText != "0") searchForFrequency();
     if (!message_ || !message_->onOk) selectSearchEntry();
+  }
+
+  // The result and the search entry share their unit and step together; the
+  // wanted value is converted.
+  template <class Unit>
+  void stepUnit(Quantity q, Unit& unit) {
+    const Unit from = unit;
+    unit = next(from);
+    setSearchText(q, plainNumber(toNextUnit(readShown(searchText(q)), from, unit)));
+    recalculate();
   }
 
   void searchForPeriod();
@@ -401,7 +403,7 @@ private:
     setPr2Adjust(false);
     s_.timeout = 0;
     setOverheadText("0");
-    setSearchPeriodText("0");
+    setSearchText(Quantity::Period, "0");
   }
 
   void resetDefaults() {
@@ -452,19 +454,8 @@ void Editor::run(const Press& a) {
       s_.inputUnit = next(s_.inputUnit);
       s_.clockUnit = s_.inputUnit;
       return showClockNow();
-    case Command::PeriodUnit: {
-      // The result and the search entry share their unit and step together.
-      const TimeUnit from = s_.periodUnit;
-      s_.periodUnit = next(from);
-      setSearchPeriodText(plainNumber(toNextUnit(readShown(s_.searchPeriodText), from, s_.periodUnit)));
-      return recalculate();
-    }
-    case Command::FrequencyUnit: {
-      const FrequencyUnit from = s_.frequencyUnit;
-      s_.frequencyUnit = next(from);
-      setSearchFrequencyText(plainNumber(toNextUnit(readShown(s_.searchFrequencyText), from, s_.frequencyUnit)));
-      return recalculate();
-    }
+    case Command::PeriodUnit: return stepUnit(Quantity::Period, s_.periodUnit);
+    case Command::FrequencyUnit: return stepUnit(Quantity::Frequency, s_.frequencyUnit);
   }
 }
 

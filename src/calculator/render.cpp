@@ -18,63 +18,6 @@ std::string text(std::string_view s) { return std::string(s); }
 
 std::size_t index(Box b) { return static_cast<std::size_t>(b); }
 
-// The static lists: each timer's prescaler ratios, the postscaler ratios, the
-// languages, the listing tabs.
-const std::vector<std::string>& prescalerList(int timer) {
-  static const auto lists = [] {
-    std::array<std::vector<std::string>, kTimerCount> all;
-    for (int t = 0; t < kTimerCount; ++t)
-      for (const Prescaler& p : timerSpec(t).prescalers) all[static_cast<std::size_t>(t)].push_back("1:" + std::to_string(p.ratio));
-    return all;
-  }();
-  return lists[static_cast<std::size_t>(timer)];
-}
-
-const std::vector<std::string>& postscalerList() {
-  static const auto list = [] {
-    std::vector<std::string> all;
-    for (int n = 1; n <= kPostscalerCount; ++n) all.push_back("1:" + std::to_string(n));
-    return all;
-  }();
-  return list;
-}
-
-const std::vector<std::string>& languageList() {
-  static const std::vector<std::string> list(kListingLanguages.begin(), kListingLanguages.end());
-  return list;
-}
-
-const std::vector<std::string>& tabList() {
-  static const std::vector<std::string> list{"TIMER0", "TIMER1", "TIMER2", "TIMER3"};
-  return list;
-}
-
-// What never changes: captions and tooltips from the window's table, the
-// lists, the slider of the timeout, the entry's length.
-WindowView baseView() {
-  WindowView v;
-  for (const NamedControl& c : namedControls(v)) {
-    const auto it = std::find_if(controlTexts().begin(), controlTexts().end(),
-                                 [&](const ControlText& t) { return t.name == c.name; });
-    if (it == controlTexts().end()) continue;
-    std::visit(
-        [&](auto* control) {
-          using T = std::remove_pointer_t<decltype(control)>;
-          if constexpr (requires { control->caption; }) control->caption = std::string(it->caption);
-          if constexpr (std::is_base_of_v<ControlView, T>) control->tooltip = it->tooltip;
-        },
-        c.control);
-  }
-  v.frmCalculator.caption = std::string("Tickwell ") + kVersionText + " - " + kLegalNotice;
-  for (int i = 4; i < 6; ++i) v.opTmr[static_cast<std::size_t>(i)].enabled = v.opTmr[static_cast<std::size_t>(i)].visible = false;
-  v.txtFreq.maxLength = kOscEntryLength;
-  v.cbPost.list = &postscalerList();
-  v.cbComment.list = &languageList();
-  v.Ts1.tabs = &tabList();
-  v.slTimeout.max = 15;
-  return v;
-}
-
 BackColor scalerColor(int index) { return index == 0 ? BackColor::Window : BackColor::Yellow; }
 
 std::string searchReportText(const SearchReport& r) {
@@ -150,15 +93,13 @@ std::optional<SolveRequest> solveRequest(const WindowState& s) {
   return r;
 }
 
-WindowView render(const WindowState& s) {
-  static const WindowView base = baseView();
-  WindowView v = base;
-  const TimerSpec& spec = timerSpec(s.timer);
-  const TimerSettings settings = settingsOf(s);
-  const TimerResult r = evaluate(settings);
-  const bool pic16 = s.family == Family::PIC16;
+namespace {
 
-  // Choices.
+// The options, check boxes, lists and sliders: what is chosen, and what can
+// be chosen.
+void renderChoices(const WindowState& s, WindowView& v) {
+  const TimerSpec& spec = timerSpec(s.timer);
+  const bool pic16 = s.family == Family::PIC16;
   for (std::size_t i = 0; i < v.opTmr.size(); ++i) v.opTmr[i].selected = v.opTmr[i].bold = static_cast<int>(i) == s.timer;
   for (std::size_t i = 0; i < v.opMode.size(); ++i)
     v.opMode[i].selected = v.opMode[i].bold = static_cast<int>(i) == static_cast<int>(s.width);
@@ -179,7 +120,6 @@ WindowView render(const WindowState& s) {
   v.chkPR2.visible = v.lblNotePR2.visible = spec.matchLossCycles > 0;
   v.chkPR2.enabled = !(spec.matchLossCycles > 0 && s.preload >= 255 && !s.pr2Adjust);
 
-  // Scalers.
   v.cbPre.list = &prescalerList(s.timer);
   v.cbPre.index = s.prescalerIndex;
   v.cbPre.backColor = v.txtPreBits.backColor = scalerColor(s.prescalerIndex);
@@ -191,7 +131,17 @@ WindowView render(const WindowState& s) {
   v.lblOff2.visible = s.postscalerIndex == 0;
   v.cbComment.index = static_cast<int>(s.language);
 
-  // Text boxes.
+  v.frPreload.caption = preloadCaption(spec);
+  v.sl1.value = v.sl1.selStart = s.preload;
+  v.sl1.max = maxPreload(s.width);
+  v.sl1.tick = s.width == Width::Bits8 ? 10 : 1000;
+  v.slTimeout.value = s.timeout;
+  v.lblAdjust.visible = s.overhead.value > 0 || s.timeout > 0 || s.tmr0Adjust || s.pr2Adjust;
+  v.Ts1.index = s.timer + 1;
+}
+
+// The text boxes, the listings among them.
+void renderBoxes(const WindowState& s, const TimerSettings& settings, const TimerResult& r, WindowView& v) {
   const std::pair<TextBoxView*, Box> boxes[] = {
       {&v.txtFreq, Box::Freq},         {&v.txtPreBits, Box::PreBits},     {&v.txtPostBits, Box::PostBits},
       {&v.txtRegVal, Box::RegVal},     {&v.txtTimeout, Box::Timeout},     {&v.txtOverhead, Box::Overhead},
@@ -212,17 +162,11 @@ WindowView render(const WindowState& s) {
     box.visible = t == s.timer;
     box.selLength = s.selectionLength[index(listingBox(t))];
   }
+}
 
-  // Preload and timeout.
-  v.frPreload.caption = preloadCaption(spec);
-  v.sl1.value = v.sl1.selStart = s.preload;
-  v.sl1.max = maxPreload(s.width);
-  v.sl1.tick = s.width == Width::Bits8 ? 10 : 1000;
-  v.slTimeout.value = s.timeout;
-  v.lblAdjust.visible = s.overhead.value > 0 || s.timeout > 0 || s.tmr0Adjust || s.pr2Adjust;
-  v.Ts1.index = s.timer + 1;
-
-  // Results.
+// The results and their units.
+void renderResults(const WindowState& s, const TimerResult& r, WindowView& v) {
+  const TimerSpec& spec = timerSpec(s.timer);
   v.lblCycle.caption = tickText(r.tickUs, s.cycleUnit, s.tickShownByUnitClick);
   v.lblFreq.caption = clockText(r.tickHz, s.tickFrequencyUnit);
   v.lblClockFreq.caption = clockText(r.clockHz, s.clockUnit);
@@ -236,7 +180,6 @@ WindowView render(const WindowState& s) {
   v.lblMaxFreq.caption = limitFrequencyText(r.limits.maxFreqHz, s.frequencyUnit);
   if (s.searchReport) v.lblSearchError.caption = searchReportText(*s.searchReport);
 
-  // Units.
   v.LabelCycle.caption = text(caption(s.cycleUnit));
   v.LabelHz.caption = text(caption(s.tickFrequencyUnit));
   v.LabelHz2.caption = text(caption(s.clockUnit));
@@ -245,9 +188,10 @@ WindowView render(const WindowState& s) {
       text(caption(s.periodUnit));
   v.btnHertz.caption = v.btnSearchHertz.caption = v.lblMinTxtFreq.caption = v.lblMaxTxtFreq.caption =
       text(caption(s.frequencyUnit));
+}
 
-  // The application record.
-  RecordView& a = v.record;
+RecordView recordOf(const WindowState& s, const TimerSettings& settings, const TimerResult& r) {
+  RecordView a;
   a.OscFreq = s.osc.value;
   a.PreScale = settings.prescale;
   a.PostScale = settings.postscale;
@@ -270,6 +214,20 @@ WindowView render(const WindowState& s) {
   a.BinPrefix = syntax.BinPrefix;
   a.HexPrefix = syntax.HexPrefix;
   a.StmtEnd = syntax.StmtEnd;
+  return a;
+}
+
+}  // namespace
+
+WindowView render(const WindowState& s) {
+  static const WindowView base = fixedView();
+  WindowView v = base;
+  const TimerSettings settings = settingsOf(s);
+  const TimerResult r = evaluate(settings);
+  renderChoices(s, v);
+  renderBoxes(s, settings, r, v);
+  renderResults(s, r, v);
+  v.record = recordOf(s, settings, r);
   return v;
 }
 

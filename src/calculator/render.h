@@ -6,7 +6,7 @@
 #include <string>
 
 #include "calculator/window_state.h"
-#include "calculator/window_view.h"
+#include "forms/window_view.h"
 
 namespace tickwell {
 

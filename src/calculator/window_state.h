@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "forms/actions.h"
 #include "listing/listing.h"
 #include "search/solver.h"
 #include "timer/timer_model.h"
@@ -35,14 +36,6 @@ struct SavedTimerInputs {
 
   bool operator==(const SavedTimerInputs&) const = default;
 };
-
-// The text boxes of the window.
-enum class Box {
-  Freq, PreBits, PostBits, RegVal, Timeout, Overhead, HexH, HexL, DecH, DecL, Bin, SearchInt, SearchFreq,
-  Listing0, Listing1, Listing2, Listing3,
-};
-inline constexpr int kBoxCount = 17;
-constexpr Box listingBox(int timer) { return static_cast<Box>(static_cast<int>(Box::Listing0) + timer); }
 
 // What the last search achieved, for the label beside the search entries: the
 // value the settings give and the value wanted, in the unit of the search.

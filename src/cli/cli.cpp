@@ -455,6 +455,36 @@ std::string table(const SolutionsTable& t, std::size_t rows) {
   return out;
 }
 
+// The best `rows` solutions of a table as JSON.
+std::string solutionsJson(const Wanted& wanted, const SolutionsTable& t, std::size_t rows) {
+  JsonWriter j;
+  j.beginObject();
+  j.key("wanted").beginObject();
+  if (wanted.quantity == Quantity::Period)
+    j.key("period_s").value(wanted.value / 1e9);
+  else
+    j.key("frequency_hz").value(wanted.value);
+  j.endObject();
+  j.key("solutions").beginArray();
+  for (std::size_t r = 0; r < rows; ++r) {
+    const Solution& s = t.solution(r);
+    j.beginObject();
+    j.key("timer").value(s.settings.timer);
+    j.key("width").value(bits(s.settings.width));
+    j.key("prescaler").value(s.settings.prescale);
+    j.key("postscaler").value(s.settings.postscale);
+    j.key("preload").value(s.settings.preload);
+    j.key("counts").value(s.result.counts);
+    j.key("period_s").value(s.result.periodSeconds());
+    j.key("frequency_hz").value(s.result.frequencyHz);
+    j.key("error_ppm").value(s.errorPpm);
+    j.endObject();
+  }
+  j.endArray();
+  j.endObject();
+  return j.text();
+}
+
 Result runSolve(const Config& c) {
   SolveRequest req;
   req.family = c.family;
@@ -513,32 +543,7 @@ Result runSolve(const Config& c) {
     if (shown < t.rowCount()) text += " The best " + std::to_string(shown) + ":";
     return {kDone, text + "\n\n" + table(t, shown), ""};
   }
-  JsonWriter j;
-  j.beginObject();
-  j.key("wanted").beginObject();
-  if (c.wanted->quantity == Quantity::Period)
-    j.key("period_s").value(c.wanted->value / 1e9);
-  else
-    j.key("frequency_hz").value(c.wanted->value);
-  j.endObject();
-  j.key("solutions").beginArray();
-  for (std::size_t r = 0; r < shown; ++r) {
-    const Solution& s = t.solution(r);
-    j.beginObject();
-    j.key("timer").value(s.settings.timer);
-    j.key("width").value(bits(s.settings.width));
-    j.key("prescaler").value(s.settings.prescale);
-    j.key("postscaler").value(s.settings.postscale);
-    j.key("preload").value(s.settings.preload);
-    j.key("counts").value(s.result.counts);
-    j.key("period_s").value(s.result.periodSeconds());
-    j.key("frequency_hz").value(s.result.frequencyHz);
-    j.key("error_ppm").value(s.errorPpm);
-    j.endObject();
-  }
-  j.endArray();
-  j.endObject();
-  return {kDone, j.text(), ""};
+  return {kDone, solutionsJson(*c.wanted, t, shown), ""};
 }
 
 // One line: Qt's parser messages end with a full stop and may hold line breaks.

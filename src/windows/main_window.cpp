@@ -38,7 +38,7 @@
 #include <QVBoxLayout>
 
 #include "about_window.h"
-#include "calculator/gestures.h"
+#include "forms/gestures.h"
 #include "calculator/render.h"
 #include "hyperlink.h"
 #include "icons.h"
@@ -369,6 +369,7 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform), view_(tickwell
   setWindowIcon(tickwellIcon());
   build();
   wireOtherWindows();
+  showView();
 }
 
 MainWindow::~MainWindow() = default;
@@ -407,6 +408,10 @@ void MainWindow::act(const Action& action) {
 
 void MainWindow::refresh() {
   view_ = tickwell::render(state_);
+  showView();
+}
+
+void MainWindow::showView() {
   // Showing a widget lays the whole window out at once; with the layout off
   // while the refreshers run, the window is laid out once at the end.
   QLayout* top = centralWidget() ? centralWidget()->layout() : nullptr;

@@ -13,8 +13,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "calculator/actions.h"
-#include "calculator/window_view.h"
+#include "calculator/apply.h"
+#include "forms/window_view.h"
 #include "forms/platform.h"
 
 class QGroupBox;
@@ -57,6 +57,8 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
+  // Every widget shows its control of the view.
+  void showView();
   void maybeAct(const std::optional<Action>& action) {
     if (action) act(*action);
   }

@@ -13,7 +13,7 @@
 
 #include "about_window.h"
 #include "app/startup.h"
-#include "calculator/gestures.h"
+#include "forms/gestures.h"
 #include "calculator/render.h"
 #include "hyperlink.h"
 #include "icons.h"
@@ -434,7 +434,7 @@ void MainWindow::setReadingOrder() {
 void MainWindow::wireOtherWindows() {
   auto cover = [this](bool shown) {
     coverShown_ = shown;
-    refresh();
+    showView();
   };
   WindowView& c = view_;
   auto pushButton = [this](ButtonView& b) { return static_cast<QPushButton*>(widget(nameOf(&b))); };

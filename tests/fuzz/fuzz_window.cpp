@@ -2,120 +2,80 @@
 // through the scenario driver and checks the window's invariants after each.
 //
 // Input: when the first byte is 'S', the rest is scenario text (the golden
-// scenarios seed the corpus this way); otherwise the bytes are decoded into
-// actions (user_actions.h). A violated invariant prints what failed and the
-// scenario that led there, then aborts.
-//
-// TICKWELL_FUZZ_PRINT=1 prints every line run, so that an input found by the
-// fuzzer turns into a scenario file. TICKWELL_FUZZ_STATS=1 prints at exit the
-// deepest handler nesting seen.
+// scenarios seed the corpus this way); otherwise every three bytes are one
+// scenario line: a command, a control of the window, and a text or number.
+// A violated invariant prints what failed and the scenario that led there,
+// then aborts. TICKWELL_FUZZ_PRINT=1 prints every line run, so that a
+// finding turns into a scenario file.
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
-#include <streambuf>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "invariants.h"
 #include "script_runner.h"
-#include "user_actions.h"
 
 namespace {
 
-class NullBuffer : public std::streambuf {
-protected:
-  int overflow(int c) override { return c; }
-  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
+// Texts at the edges of what the entries take, and what they refuse.
+const std::array<std::string, 32> kTexts = {
+    "",     " ",     "abc",   "12a",    "-1",     "0",     "0.0",   "1e400", "1e-320", "NaN",   "1,000",
+    "4",    "48",    "49",    "999",    "1000",   "1e9",   "0.001", "0.5",   "253",    "255.5", "256",
+    "65536", "32768", "12.5", "7.3728", "998400", "0.9984", "5e-7", "  5  ", "\xC2\xB5", std::string(300, '9')};
+const std::array<long long, 10> kValues = {0, 1, 2, 253, 254, 255, 256, 65535, 70000, -5};
+const char* const kCommands[] = {"type", "click", "pick", "slide", "tab", "focus", "answer"};
 
-struct Stats {
-  int deepest = 0;
-  long runs = 0;
-  ~Stats() {
-    if (std::getenv("TICKWELL_FUZZ_STATS"))
-      std::fprintf(stderr, "tickwell_fuzz: %ld runs, deepest handler nesting %d\n", runs, deepest);
-  }
-};
-Stats stats;
-const bool printLines = std::getenv("TICKWELL_FUZZ_PRINT") != nullptr;
-
-class Session {
-public:
-  Session() : out_(&null_), runner_(out_) {}
-
-  // Runs one scenario line; false once the program has ended. Typing into a
-  // read-only box is no user action and is left out.
-  bool run(const std::string& line) {
-    if (tickwell::fuzz::typesIntoReadOnly(line)) return true;
-    if (printLines) std::printf("%s\n", line.c_str());
-    lines_.push_back(line);
-    runner_.runLine(line);  // a line the driver refuses is simply skipped
-    return check();
-  }
-
-  // Starts the program (as an empty scenario would) and checks the window.
-  bool start() {
-    runner_.start();
-    return check();
-  }
-  const tickwell::Calculator& window() { return *runner_.calculator(); }
-
-private:
-  bool check() {
-    if (runner_.ended()) return false;
-    if (tickwell::Calculator* c = runner_.calculator()) {
-      if (c->depth.deepest > stats.deepest) stats.deepest = c->depth.deepest;
-      const auto failed = tickwell::checks::violations(*c, runner_.record());
-      if (!failed.empty()) report(failed);
-    }
-    return true;
-  }
-
-  [[noreturn]] void report(const std::vector<std::string>& failed) {
-    std::fprintf(stderr, "\n=== invariant violated after line %zu ===\n%s=== scenario ===\n", lines_.size(),
-                 tickwell::checks::joined(failed).c_str());
-    for (const auto& l : lines_) std::fprintf(stderr, "%s\n", l.c_str());
-    std::fprintf(stderr, "=== end ===\n");
-    std::abort();
-  }
-
-  NullBuffer null_;
-  std::ostream out_;
-  tickwell::ScriptRunner runner_;
-  std::vector<std::string> lines_;
-};
-
-void runScenario(std::string_view text) {
-  Session session;
-  std::size_t count = 0;
-  while (!text.empty() && count++ < 4000) {
-    const auto end = text.find('\n');
-    const std::string line(text.substr(0, end));
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    if (!session.run(line)) return;
-  }
+std::string line(std::uint8_t command, std::uint8_t control, std::uint8_t value, const std::vector<std::string>& names) {
+  const std::string c = kCommands[command % 7];
+  const std::string& name = names[control % names.size()];
+  if (c == "type") return c + " " + name + " " + kTexts[value % kTexts.size()];
+  if (c == "pick") return c + " " + name + " " + std::to_string(value % 17);
+  if (c == "slide") return c + " " + name + " " + std::to_string(kValues[value % kValues.size()]);
+  if (c == "tab") return "tab Ts1 " + std::to_string(value % 4 + 1);
+  if (c == "answer") return value % 2 ? "answer ok" : "answer cancel";
+  return c + " " + name;
 }
 
-void runActions(const std::uint8_t* data, std::size_t size) {
-  Session session;
-  tickwell::fuzz::ByteReader reader(data, size);
-  if (!session.start()) return;
-  const tickwell::fuzz::ControlNames names(session.window());
-  while (!reader.empty()) {
-    for (const auto& line : tickwell::fuzz::nextAction(reader, session.window(), names))
-      if (!session.run(line)) return;
+void run(const std::vector<std::string>& lines) {
+  std::ostringstream sink;
+  tickwell::ScriptRunner runner(sink);
+  runner.start();
+  const bool print = std::getenv("TICKWELL_FUZZ_PRINT") != nullptr;
+  for (std::size_t i = 0; i < lines.size() && !runner.ended(); ++i) {
+    if (print) std::printf("%s\n", lines[i].c_str());
+    runner.runLine(lines[i]);  // a line the driver refuses is simply skipped
+    if (runner.ended()) return;
+    const auto failed = tickwell::checks::violations(runner.state(), runner.view());
+    if (failed.empty()) continue;
+    std::fprintf(stderr, "\n=== invariant violated after line %zu ===\n", i + 1);
+    for (const auto& f : failed) std::fprintf(stderr, "%s\n", f.c_str());
+    std::fprintf(stderr, "=== scenario ===\n");
+    for (std::size_t j = 0; j <= i; ++j) std::fprintf(stderr, "%s\n", lines[j].c_str());
+    std::abort();
   }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  ++stats.runs;
-  if (size > 0 && data[0] == 'S')
-    runScenario(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
-  else
-    runActions(data, size);
+  static const std::vector<std::string> names = [] {
+    tickwell::WindowView view;
+    std::vector<std::string> all;
+    for (const auto& c : tickwell::namedControls(view)) all.push_back(c.name);
+    return all;
+  }();
+  std::vector<std::string> lines;
+  if (size > 0 && data[0] == 'S') {
+    std::istringstream text(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
+    for (std::string l; std::getline(text, l) && lines.size() < 4000;) lines.push_back(l);
+  } else {
+    for (std::size_t i = 0; i + 2 < size; i += 3) lines.push_back(line(data[i], data[i + 1], data[i + 2], names));
+  }
+  run(lines);
   return 0;
 }

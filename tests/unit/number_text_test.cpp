@@ -108,6 +108,16 @@ TEST(NumberTextTest, FormatMaskReadsBackToSameText) {
   }
 }
 
+TEST(NumberTextTest, RoundToDecimalsIsWhatTheMaskShows) {
+  // The search decides on numbers what the user sees in the masks' texts.
+  const double values[] = {0.9984, 2.675, 1.005, 76.2939453125, 1.0 / 3, 999.996, 1e20 / 3, 5e-324, -0.125, 1e-9};
+  const std::pair<int, const char*> masks[] = {{0, "#,###,###,###"}, {2, "#,###,###,##0.00"},
+                                               {5, "##,###,##0.00###"}, {7, "#,###,##0.00#####"}};
+  for (double v : values)
+    for (const auto& [decimals, mask] : masks)
+      EXPECT_EQ(roundToDecimals(v, decimals), readShown(formatMask(v, mask))) << v << " with " << mask;
+}
+
 TEST(NumberTextTest, RoundHalfEven) {
   // clang-format off
   const struct { double value, rounded; } rows[] = {

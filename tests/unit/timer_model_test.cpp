@@ -169,24 +169,5 @@ TEST(TimerSpecTest, WidthsAndFamilies) {
   }
 }
 
-TEST(TimerSpecTest, PrescalerBits) {
-  // The select bits of each ratio, as the chips' control registers take them.
-  // clang-format off
-  const struct { int timer; int ratio; const char* bits; } rows[] = {
-      {0, 1, "000"}, {0, 2, "000"}, {0, 4, "001"}, {0, 32, "100"}, {0, 256, "111"},
-      {1, 1, "00"}, {1, 8, "11"}, {2, 4, "01"}, {2, 16, "10"}, {3, 2, "01"}};
-  // clang-format on
-  for (const auto& r : rows) {
-    const TimerSpec& table = timerSpec(r.timer);
-    const auto index = table.prescalerIndex(r.ratio);
-    ASSERT_TRUE(index) << r.timer << " 1:" << r.ratio;
-    EXPECT_EQ(table.prescalers[static_cast<std::size_t>(*index)].bits, r.bits) << r.timer << " 1:" << r.ratio;
-  }
-  EXPECT_FALSE(timerSpec(2).prescalerIndex(2)) << "Timer2 has no 1:2";
-  EXPECT_EQ(postscalerBits(0), "0000");
-  EXPECT_EQ(postscalerBits(9), "1001");
-  EXPECT_EQ(postscalerBits(kPostscalerCount - 1), "1111");
-}
-
 }  // namespace
 }  // namespace tickwell

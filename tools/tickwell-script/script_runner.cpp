@@ -10,7 +10,7 @@
 
 #include "app/number_text.h"
 #include "app/startup.h"
-#include "calculator/gestures.h"
+#include "forms/gestures.h"
 #include "calculator/render.h"
 
 namespace tickwell {
@@ -220,7 +220,10 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
     dump();
     return std::nullopt;
   }
+  return controlCommand(command, rest);
+}
 
+std::optional<std::string> ScriptRunner::controlCommand(std::string_view command, std::string_view rest) {
   // The commands that act on one control: NAME, then an argument.
   const auto blank = rest.find(' ');
   const std::string name(rest.substr(0, blank));

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "calculator/actions.h"
-#include "calculator/window_view.h"
+#include "calculator/apply.h"
+#include "forms/window_view.h"
 #include "forms/platform.h"
 
 namespace tickwell {
@@ -51,6 +51,8 @@ public:
 
 private:
   void act(const std::optional<Action>& action);
+  // type, click, pick, slide, tab or focus on the control named first in `rest`.
+  std::optional<std::string> controlCommand(std::string_view command, std::string_view rest);
   std::optional<std::string> print(std::string_view what);
   void dump();
   void end();

@@ -1,6 +1,39 @@
-#include "calculator/window_view.h"
+#include "forms/window_view.h"
+
+#include <algorithm>
+
+#include "app/oscillator_entry.h"
+#include "app/startup.h"
+#include "app/window_texts.h"
+#include "listing/listing.h"
+#include "timer/timer_spec.h"
+#include "version.h"
 
 namespace tickwell {
+
+namespace {
+
+// The static lists: the postscaler ratios, the languages, the listing tabs.
+const std::vector<std::string>& postscalerList() {
+  static const auto list = [] {
+    std::vector<std::string> all;
+    for (int n = 1; n <= kPostscalerCount; ++n) all.push_back("1:" + std::to_string(n));
+    return all;
+  }();
+  return list;
+}
+
+const std::vector<std::string>& languageList() {
+  static const std::vector<std::string> list(kListingLanguages.begin(), kListingLanguages.end());
+  return list;
+}
+
+const std::vector<std::string>& tabList() {
+  static const std::vector<std::string> list{"TIMER0", "TIMER1", "TIMER2", "TIMER3"};
+  return list;
+}
+
+}  // namespace
 
 std::vector<NamedControl> namedControls(WindowView& v) {
   std::vector<NamedControl> out;
@@ -64,6 +97,42 @@ std::vector<NamedControl> namedControls(WindowView& v) {
            {"frTmrPreload", &v.frTmrPreload}, {"frValues", &v.frValues}})
     add(name, frame);
   return out;
+}
+
+const std::vector<std::string>& prescalerList(int timer) {
+  static const auto lists = [] {
+    std::array<std::vector<std::string>, kTimerCount> all;
+    for (int t = 0; t < kTimerCount; ++t)
+      for (const Prescaler& p : timerSpec(t).prescalers) all[static_cast<std::size_t>(t)].push_back("1:" + std::to_string(p.ratio));
+    return all;
+  }();
+  return lists[static_cast<std::size_t>(timer)];
+}
+
+// What never changes: captions and tooltips from the window's table, the
+// lists, the slider of the timeout, the entry's length.
+WindowView fixedView() {
+  WindowView v;
+  for (const NamedControl& c : namedControls(v)) {
+    const auto it = std::find_if(controlTexts().begin(), controlTexts().end(),
+                                 [&](const ControlText& t) { return t.name == c.name; });
+    if (it == controlTexts().end()) continue;
+    std::visit(
+        [&](auto* control) {
+          using T = std::remove_pointer_t<decltype(control)>;
+          if constexpr (requires { control->caption; }) control->caption = std::string(it->caption);
+          if constexpr (std::is_base_of_v<ControlView, T>) control->tooltip = it->tooltip;
+        },
+        c.control);
+  }
+  v.frmCalculator.caption = std::string("Tickwell ") + kVersionText + " - " + kLegalNotice;
+  for (int i = 4; i < 6; ++i) v.opTmr[static_cast<std::size_t>(i)].enabled = v.opTmr[static_cast<std::size_t>(i)].visible = false;
+  v.txtFreq.maxLength = kOscEntryLength;
+  v.cbPost.list = &postscalerList();
+  v.cbComment.list = &languageList();
+  v.Ts1.tabs = &tabList();
+  v.slTimeout.max = 15;
+  return v;
 }
 
 }  // namespace tickwell

@@ -1,4 +1,4 @@
-#include "calculator/gestures.h"
+#include "forms/gestures.h"
 
 #include <array>
 #include <charconv>

@@ -1,18 +1,25 @@
-// The user's actions on the calculator window, and what applying one gives:
-// the next state, and the message box to show, if any, with the action its OK
-// answer takes. Pure: apply(state, action) reads nothing else and changes
-// nothing else.
+// The user's actions on the calculator window: a timer or oscillator chosen,
+// a text typed, a box focused, a check box toggled, an entry picked, a slider
+// moved, a button pressed, a solution applied, and the answers that a message
+// box leads to. The Qt view and the scenario driver make them from what the
+// user does; the window logic applies them.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <variant>
 
-#include "app/startup.h"
-#include "calculator/window_state.h"
-#include "forms/platform.h"
+#include "search/solver.h"
+#include "timer/timer_model.h"
 
 namespace tickwell {
+
+// The text boxes of the window.
+enum class Box {
+  Freq, PreBits, PostBits, RegVal, Timeout, Overhead, HexH, HexL, DecH, DecL, Bin, SearchInt, SearchFreq,
+  Listing0, Listing1, Listing2, Listing3,
+};
+inline constexpr int kBoxCount = 17;
+constexpr Box listingBox(int timer) { return static_cast<Box>(static_cast<int>(Box::Listing0) + timer); }
 
 namespace action {
 
@@ -59,20 +66,5 @@ struct RefuseSearch { Quantity quantity; };  // the wanted value goes back to "0
 using Action = std::variant<action::SelectTimer, action::SelectWidth, action::SelectFamily, action::SelectOscillator,
                             action::Type, action::Focus, action::Toggle, action::Pick, action::Slide, action::Press,
                             action::ApplySettings, action::ConfirmReset, action::ConfirmExit, action::RefuseSearch>;
-
-struct Message {
-  std::string prompt;
-  MsgIcon icon = MsgIcon::Information;
-  MsgButtons buttons = MsgButtons::Ok;
-  std::optional<Action> onOk;  // applied once the box is answered OK
-};
-
-struct Outcome {
-  WindowState state;
-  std::optional<Message> message;
-  bool exit = false;  // the window closes
-};
-
-Outcome apply(const WindowState& state, const Action& action);
 
 }  // namespace tickwell

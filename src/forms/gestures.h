@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "calculator/actions.h"
+#include "forms/actions.h"
 
 namespace tickwell {
 

@@ -92,6 +92,13 @@ struct NamedControl {
   ControlRef control;
 };
 
+// What never changes in the calculator window's view: the captions and
+// tooltips of its table, its lists, the oscillator entry's length; the rest
+// is for render() to fill in.
+WindowView fixedView();
+// The prescaler entries of a timer's list ("1:1" ...).
+const std::vector<std::string>& prescalerList(int timer);
+
 // Every control of a view, in a fixed order (the window caption and the cover
 // panel first).
 std::vector<NamedControl> namedControls(WindowView& view);
