@@ -48,6 +48,14 @@ inline std::vector<std::string> violations(const WindowState& s, const WindowVie
   check(!s.tmr0Adjust || (s.timer == 0 && s.preload >= 2), "TMR0 Adjust on another timer or below its step");
   check(!s.pr2Adjust || s.timer == 2, "PR2 Adjust on another timer");
 
+  // The selected option of each group is the one in bold.
+  const auto boldIsSelection = [&](const auto& group) {
+    for (const OptionView& o : group) check(o.bold == o.selected, o.caption + " bold is not its selection");
+  };
+  boldIsSelection(v.opTmr);
+  boldIsSelection(v.opMode);
+  boldIsSelection(v.opFreq);
+  boldIsSelection(v.family);
   // Nothing shows "inf" or "nan", but what the user typed over a box.
   const bool typedOver = std::any_of(s.typedOver.begin(), s.typedOver.end(), [](const auto& t) { return t.has_value(); });
   WindowView copy = v;
