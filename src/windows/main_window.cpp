@@ -20,13 +20,14 @@
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QStackedLayout>
-#include <QStringListModel>
+#include <QStandardItemModel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyleOptionFocusRect>
+#include <QStyleOptionGroupBox>
 #include <QStylePainter>
 #include <QSlider>
 #include <QTabBar>
@@ -187,6 +188,85 @@ private:
   mutable QFont font_;
   mutable int width_ = -1;
   mutable int height_ = -1;
+};
+
+// A frame that measures its title once for each title and font: a layout
+// pass asks every frame for its minimum size, and QGroupBox measures its
+// title anew each time (the frames here are not checkable).
+class HintCachingFrame : public QGroupBox {
+public:
+  using QGroupBox::QGroupBox;
+  QSize minimumSizeHint() const override {
+    if (title() != title_ || font() != font_) {
+      title_ = title();
+      font_ = font();
+      QStyleOptionGroupBox option;
+      initStyleOption(&option);
+      const QFontMetrics metrics(font_);
+      const QSize text(metrics.horizontalAdvance(title_) + metrics.horizontalAdvance(QLatin1Char(' ')), metrics.height());
+      titleSize_ = style()->sizeFromContents(QStyle::CT_GroupBox, &option, text, this);
+    }
+    return titleSize_.expandedTo(QWidget::minimumSizeHint());
+  }
+
+private:
+  mutable QString title_ = QStringLiteral("\x01");
+  mutable QFont font_;
+  mutable QSize titleSize_;
+};
+
+// Widgets that come and go, one over the other in a place of their own, as
+// large as the largest of them. A widget shown or hidden there lays out
+// nothing else, where one shown or hidden in a layout lays out the whole
+// window again; only a change of their size hints reaches the window.
+class Place : public QWidget {
+public:
+  explicit Place(const std::vector<QWidget*>& widgets) {
+    for (QWidget* w : widgets) w->setParent(this);
+    hints_ = hints();
+  }
+  QSize sizeHint() const override { return largest(&QWidget::sizeHint); }
+  QSize minimumSizeHint() const override { return largest(&QWidget::minimumSizeHint); }
+  bool hasHeightForWidth() const override {
+    return std::any_of(children().begin(), children().end(),
+                       [](QObject* o) { return o->isWidgetType() && static_cast<QWidget*>(o)->hasHeightForWidth(); });
+  }
+  int heightForWidth(int width) const override {
+    int height = 0;
+    for (QWidget* w : widgets())
+      height = std::max(height, w->hasHeightForWidth() ? w->heightForWidth(width) : w->sizeHint().height());
+    return height;
+  }
+
+protected:
+  void resizeEvent(QResizeEvent* event) override {
+    for (QWidget* w : widgets()) w->setGeometry(rect());
+    QWidget::resizeEvent(event);
+  }
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::LayoutRequest) {
+      if (const auto now = hints(); now != hints_) {
+        hints_ = now;
+        updateGeometry();
+      }
+      return true;
+    }
+    return QWidget::event(event);
+  }
+
+private:
+  QList<QWidget*> widgets() const { return findChildren<QWidget*>(Qt::FindDirectChildrenOnly); }
+  QSize largest(QSize (QWidget::*hint)() const) const {
+    QSize size(0, 0);
+    for (QWidget* w : widgets()) size = size.expandedTo((w->*hint)());
+    return size;
+  }
+  std::vector<QSize> hints() const {
+    std::vector<QSize> all;
+    for (QWidget* w : widgets()) all.push_back(w->sizeHint());
+    return all;
+  }
+  std::vector<QSize> hints_;
 };
 
 // A flat unit button that still shows where the focus is.
@@ -423,6 +503,8 @@ void MainWindow::showView() {
   }
 }
 
+QWidget* MainWindow::place(const std::vector<QWidget*>& widgets) { return new Place(widgets); }
+
 void MainWindow::reserveWidth(QWidget* value, const QString& widest) {
   if (auto* v = dynamic_cast<ValueLabel*>(value)) v->setWidest(widest);
 }
@@ -485,24 +567,18 @@ QWidget* MainWindow::textBox(TextBoxView& box, bool output) {
 }
 
 QWidget* MainWindow::listingBoxes(std::array<TextBoxView, 4>& boxes) {
-  // The four listing boxes lie on top of each other with one visible, as in
-  // the model. A box is made when it is first shown (the window starts
-  // sooner), and brings its text up to date only while it is shown, line by
-  // line where the number of lines stays: a change of tab is a change of the
-  // box shown, not of a text.
-  auto* stack = new QWidget;
-  auto* layout = new QStackedLayout(stack);
+  // The four listing boxes lie one over the other with one shown, as in the
+  // view, each updating its text only while shown, line by line where the
+  // number of lines stays: a change of tab is a change of the box shown, not
+  // of a text.
+  std::vector<QWidget*> edits;
   for (TextBoxView& box : boxes) {
-    refreshers_.push_back([this, layout, &box, edit = static_cast<ListingBox*>(nullptr), last = std::string("\x01"),
-                           lines = QStringList()]() mutable {
-      if (!box.visible) return;
-      if (!edit) {
-        edit = new ListingBox;
-        layout->addWidget(edit);
-        keep(nameOf(&box), edit);
-        setReadingOrder();
-      }
-      if (box.text != last) {
+    auto* edit = new ListingBox;
+    edit->hide();
+    edits.push_back(edit);
+    keep(nameOf(&box), edit);
+    refreshers_.push_back([edit, &box, last = std::string("\x01"), lines = QStringList()]() mutable {
+      if (box.visible && box.text != last) {
         last = box.text;
         QString text = qs(last);
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -525,14 +601,10 @@ QWidget* MainWindow::listingBoxes(std::array<TextBoxView, 4>& boxes) {
         }
         lines = std::move(now);
       }
-      if (layout->currentWidget() != edit) layout->setCurrentWidget(edit);
+      if (edit->isVisibleTo(edit->parentWidget()) != box.visible) edit->setVisible(box.visible);
     });
   }
-  refreshers_.push_back([stack, &boxes] {
-    const bool any = std::any_of(boxes.begin(), boxes.end(), [](const TextBoxView& b) { return b.visible; });
-    if (stack->isVisibleTo(stack->parentWidget()) != any) stack->setVisible(any);
-  });
-  return stack;
+  return place(edits);
 }
 
 QWidget* MainWindow::label(LabelView& label, LabelKind kind) {
@@ -646,22 +718,30 @@ QWidget* MainWindow::comboBox(ComboBoxView& box) {
   c->setToolTip(qs(box.tooltip));
   // As wide as the longest entry it has shown: a new list needs no new size.
   c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  auto* model = new QStringListModel(c);
+  // Every list it has shown stays in its model, under a row of its own; a
+  // change of list is a change of the root the box shows, not of the model.
+  auto* model = new QStandardItemModel(c);
   c->setModel(model);
   QObject::connect(c, &QComboBox::activated, this, [this, &box, &name](int index) {
     if (box.usable() && index >= 0 && index < box.count()) maybeAct(pickAction(name, index));
   });
   refreshers_.push_back([c, model, &box, list = static_cast<const std::vector<std::string>*>(nullptr),
-                         color = BackColor::Window]() mutable {
+                         rows = std::map<const std::vector<std::string>*, int>(), color = BackColor::Window]() mutable {
     QSignalBlocker block(c);
     if (box.list != list) {
       list = box.list;
-      QStringList entries;
-      for (const auto& entry : *list) {
-        entries << qs(entry);
-        c->setMinimumContentsLength(std::max(c->minimumContentsLength(), static_cast<int>(entries.back().size())));
+      auto row = rows.find(list);
+      if (row == rows.end()) {
+        auto* parent = new QStandardItem;
+        for (const auto& entry : *list) {
+          parent->appendRow(new QStandardItem(qs(entry)));
+          c->setMinimumContentsLength(std::max(c->minimumContentsLength(), static_cast<int>(entry.size())));
+        }
+        model->appendRow(parent);
+        row = rows.emplace(list, model->rowCount() - 1).first;
       }
-      model->setStringList(entries);
+      c->setRootModelIndex(model->index(row->second, 0));
+      c->setCurrentIndex(-1);  // the index held belongs to the list before
     }
     if (c->currentIndex() != box.index) c->setCurrentIndex(box.index);
     if (box.backColor != color) {
@@ -696,7 +776,7 @@ QWidget* MainWindow::slider(SliderView& slider) {
 
 QGroupBox* MainWindow::frame(FrameView& frame) {
   const std::string& name = nameOf(&frame);
-  auto* g = new QGroupBox(qs(frame.caption));
+  auto* g = new HintCachingFrame(qs(frame.caption));
   g->setToolTip(qs(frame.tooltip));
   refreshers_.push_back([g, &frame, last = frame.caption]() mutable {
     if (frame.caption != last) {

@@ -44,6 +44,9 @@ public:
   // "opTmr(2)"; "txtTimer" for the listing box shown); nullptr for an unknown
   // name.
   QWidget* widget(const std::string& name) const;
+  // Widgets that come and go, one over the other in a place of their own
+  // that keeps its size: showing or hiding one lays out nothing else.
+  static QWidget* place(const std::vector<QWidget*>& widgets);
   // A value label keeps the width of `widest` whatever it shows.
   static void reserveWidth(QWidget* value, const QString& widest);
   // Puts the window in the middle of the screen.

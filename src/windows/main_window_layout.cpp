@@ -58,15 +58,6 @@ QWidget* widthOf(QWidget* w, std::initializer_list<const char*> texts) {
   return w;
 }
 
-// A widget that comes and goes without moving the others: hiding or showing
-// it then needs no new layout of the window.
-QWidget* keepPlace(QWidget* w) {
-  QSizePolicy policy = w->sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  w->setSizePolicy(policy);
-  return w;
-}
-
 // A row of widgets with a stretch before the widget at `stretchAt`.
 QHBoxLayout* row(std::initializer_list<QWidget*> widgets, int stretchAt) {
   auto* l = new QHBoxLayout;
@@ -143,15 +134,15 @@ void MainWindow::build() {
     auto* pl = tight(new QGridLayout(pre));
     pl->addWidget(comboBox(c.cbPre), 0, 0);
     pl->addWidget(fixedWidth(textBox(c.txtPreBits, true), 44), 0, 1);
-    pl->addWidget(keepPlace(label(c.lblOff1)), 0, 2);
-    pl->addWidget(keepPlace(label(c.lblWDT)), 1, 0, 1, 3);
+    pl->addWidget(MainWindow::place({label(c.lblOff1)}), 0, 2);
+    pl->addWidget(MainWindow::place({label(c.lblWDT)}), 1, 0, 1, 3);
     pl->setColumnStretch(3, 1);
     scalers->addWidget(pre);
     QGroupBox* post = frame(c.frPostscaler);
     auto* ql = tight(new QGridLayout(post));
     ql->addWidget(comboBox(c.cbPost), 0, 0);
     ql->addWidget(fixedWidth(textBox(c.txtPostBits, true), 44), 0, 1);
-    ql->addWidget(keepPlace(label(c.lblOff2)), 0, 2);
+    ql->addWidget(MainWindow::place({label(c.lblOff2)}), 0, 2);
     ql->setColumnStretch(3, 1);
     scalers->addWidget(post);
     scalers->addStretch();
@@ -173,14 +164,15 @@ void MainWindow::build() {
     // stays when neither is shown: nothing below moves with the timer.
     auto* adjust = new QGridLayout;
     adjust->setHorizontalSpacing(6);
-    for (auto [box, note] : {std::pair{&c.chkTMR0, &c.lblNoteTMR0}, std::pair{&c.chkPR2, &c.lblNotePR2}}) {
-      adjust->addWidget(keepPlace(checkBox(*box)), 0, 0, Qt::AlignTop);
-      auto* n = static_cast<QLabel*>(keepPlace(label(*note, LabelKind::Wrapped)));
-      QFont f = n->font();
+    std::vector<QWidget*> notes;
+    for (LabelView* note : {&c.lblNoteTMR0, &c.lblNotePR2}) {
+      notes.push_back(label(*note, LabelKind::Wrapped));
+      QFont f = notes.back()->font();
       f.setPointSizeF(f.pointSizeF() * 0.85);
-      n->setFont(f);
-      adjust->addWidget(n, 0, 1);
+      notes.back()->setFont(f);
     }
+    adjust->addWidget(MainWindow::place({checkBox(c.chkTMR0), checkBox(c.chkPR2)}), 0, 0, Qt::AlignTop);
+    adjust->addWidget(MainWindow::place({notes[0], notes[1]}), 0, 1);
     adjust->setColumnStretch(1, 1);
     grid->addLayout(adjust, 1, 0, 1, 6);
     inputs->addWidget(g);
@@ -255,10 +247,10 @@ void MainWindow::build() {
       bl->addWidget(resultValue(label(c.lblToInterrupt, LabelKind::Value), 10, "65536"), 1);
       l->addWidget(box);
     }
-    auto* adjusted = static_cast<QLabel*>(keepPlace(label(c.lblAdjust)));
+    auto* adjusted = static_cast<QLabel*>(label(c.lblAdjust));
     adjusted->setAlignment(Qt::AlignCenter);
     adjusted->setStyleSheet("color: #b00000; font-weight: bold;");
-    l->addWidget(adjusted);
+    l->addWidget(MainWindow::place({adjusted}));
     l->addStretch();
     middle->addWidget(g, 2);
   }
