@@ -85,7 +85,12 @@ public:
     recalculate();
   }
   void run(const Press& a);
-  void run(const ApplySettings& a) { applySettings(a.settings); }
+  void run(const ApplySettings& a) {
+    applySettings(a.settings);
+    if (!a.wanted) return;
+    const TimerResult r = evaluate(settingsOf(s_));
+    report(a.wanted->quantity, a.wanted->quantity == Quantity::Period ? r.periodNs : r.frequencyHz, a.wanted->value);
+  }
   void run(const ConfirmReset&) {
     resetDefaults();
     recalculate();
@@ -112,6 +117,8 @@ private:
   // writes drop what was typed over them, and below its step the TMR0
   // adjustment switches itself off, moving the preload back.
   void recalculate() {
+    // What a search achieved describes the window until it changes.
+    s_.searchReport.reset();
     s_.tickShownByUnitClick = false;
     showClock(clockFrequency(settingsOf(s_)));
     for (Box b : {Box::HexH, Box::HexL, Box::DecH, Box::DecL, Box::Bin}) s_.typedOverBox(b).reset();

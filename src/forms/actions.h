@@ -5,6 +5,7 @@
 // user does; the window logic applies them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -54,7 +55,10 @@ struct Press { Command command; };
 // 0..15, an overhead 0..32767, a preload within the width, TMR0 Adjust only
 // on Timer0 with a preload of 2 or more, PR2 Adjust only on Timer2, and an
 // oscillator the entry can take (oscEntryText).
-struct ApplySettings { TimerSettings settings; };
+struct ApplySettings {
+  TimerSettings settings;
+  std::optional<Wanted> wanted = {};  // a solution's: the label beside the search then reports on it
+};
 
 // The answers that a message box leads to.
 struct ConfirmReset {};

@@ -13,16 +13,27 @@ struct ScanResult {
   std::optional<int> postscalerIndex;
 };
 
+// The interrupt routine's cycles (timeout and overhead) are counted in ticks
+// of the timer: of a tick of `tickNs`, the register itself must count the
+// wanted period less those ticks.
+double registerPeriod(const TimerSettings& s, double wantedNs, double tickNs) {
+  return wantedNs - (s.timeout + s.overhead) * tickNs;
+}
+
 // Each round's full count is the previous one times the step between two
-// prescalers; equality never ends a round.
-std::optional<ScanResult> scan(const TimerSpec& table, double wanted, double maxPeriodPre1) {
+// prescalers; equality never ends a round. The full count is compared with
+// what the register must count at the scalers of the round.
+std::optional<ScanResult> scan(const TimerSettings& s, double wanted, const SearchLimits& limits) {
+  const TimerSpec& table = timerSpec(s.timer);
   const int n = static_cast<int>(table.prescalers.size());
   for (int i = 0; i < n; ++i) {
-    const double full = maxPeriodPre1 * table.prescalers[static_cast<std::size_t>(i)].ratio;
-    if (full > wanted) return ScanResult{i, std::nullopt};
+    const double ratio = table.prescalers[static_cast<std::size_t>(i)].ratio;
+    const double full = limits.maxPeriodPre1Ns * ratio;
+    const double tick = limits.minPeriodNs * ratio;
+    if (full > registerPeriod(s, wanted, tick * s.postscale)) return ScanResult{i, std::nullopt};
     if (table.hasPostscaler) {
       for (int j = 1; j <= kPostscalerCount; ++j)
-        if (full * j > wanted) return ScanResult{i, j - 1};
+        if (full * j > registerPeriod(s, wanted, tick * j)) return ScanResult{i, j - 1};
     }
   }
   return std::nullopt;
@@ -52,18 +63,16 @@ SearchOutcome searchPeriod(const TimerSettings& settings, double wantedNs, std::
   if (keepPrescaler) {
     result.prescalerIndex = *keepPrescaler;
   } else {
-    const auto found = scan(table, wantedNs, limits.maxPeriodPre1Ns);
+    const auto found = scan(settings, wantedNs, limits);
     if (!found) return SearchFailure::NoPrescaler;
     result.prescalerIndex = found->prescalerIndex;
     result.postscalerIndex = found->postscalerIndex;
   }
   const double ratio = table.prescalers[static_cast<std::size_t>(result.prescalerIndex)].ratio;
-  if (table.countsToMatch()) {
-    const double postscale = result.postscalerIndex ? *result.postscalerIndex + 1 : settings.postscale;
-    result.preload = roundHalfEven(wantedNs / (ratio * limits.minPeriodNs * postscale));
-  } else {
-    result.preload = fullCount(settings.width) - roundHalfEven(wantedNs / (ratio * limits.minPeriodNs));
-  }
+  const double postscale = result.postscalerIndex ? *result.postscalerIndex + 1 : settings.postscale;
+  const double tick = ratio * limits.minPeriodNs * postscale;
+  const double ticks = roundHalfEven(registerPeriod(settings, wantedNs, tick) / tick);
+  result.preload = table.countsToMatch() ? ticks : fullCount(settings.width) - ticks;
   return result;
 }
 
@@ -72,8 +81,8 @@ SearchOutcome searchFrequency(const TimerSettings& settings, double wantedHz) {
   const SearchLimits limits = evaluate(settings).limits;
   if (wantedHz > limits.maxFreqHz) return SearchFailure::AboveMaximum;
   if (wantedHz < limits.minFreqHz) return SearchFailure::BelowMinimum;
-  // Ticks per interrupt at the kept scalers, not rounded.
-  const double ticks = limits.maxFreqHz / wantedHz;
+  // Ticks the register counts per interrupt at the kept scalers, not rounded.
+  const double ticks = limits.maxFreqHz / wantedHz - (settings.timeout + settings.overhead);
   SearchResult result;
   result.prescalerIndex = prescalerIndexOf(settings);
   result.preload = table.countsToMatch() ? roundHalfEven(ticks) : roundHalfEven(fullCount(settings.width) - ticks);

@@ -1,6 +1,6 @@
 // The search for the settings nearest to a wanted interrupt period or
 // frequency, as pure functions of a timer configuration. The window applies a
-// result through its controls and tells the user what came of it.
+// result and tells the user what came of it.
 #pragma once
 
 #include <optional>
@@ -33,12 +33,15 @@ using SearchOutcome = std::variant<SearchResult, SearchFailure>;
 // the smallest up and takes the first whose full count (on Timer2 with the
 // first postscaler from 1:1 up) lasts strictly longer than the wanted period;
 // the preload then shortens the count to it. With `keepPrescaler` (the index
-// selected) only the preload is computed. The limits are those of `settings`;
-// both limits themselves are accepted.
+// selected) only the preload is computed. The interrupt routine's timeout and
+// overhead count as ticks of the scalers tried: the register counts the wanted
+// period less them. The limits are those of `settings`; both limits themselves
+// are accepted.
 SearchOutcome searchPeriod(const TimerSettings& settings, double wantedNs, std::optional<int> keepPrescaler);
 
 // Frequency search: keeps the scalers of `settings` and computes the preload
-// whose count comes nearest to the wanted frequency.
+// whose count, the routine's timeout and overhead included, comes nearest to
+// the wanted frequency.
 SearchOutcome searchFrequency(const TimerSettings& settings, double wantedHz);
 
 // Whether a search hit its wanted value as the user sees it: the period

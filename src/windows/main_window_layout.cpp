@@ -456,7 +456,10 @@ void MainWindow::openSolutions() {
     return;
   }
   SolutionsDialog dialog(SolutionsTable(*request, state_.periodUnit, state_.frequencyUnit),
-                         [this](const Solution& s) { act(action::ApplySettings{s.settings}); }, this);
+                         [this, wanted = request->wanted](const Solution& s) {
+                           act(action::ApplySettings{s.settings, wanted});
+                         },
+                         this);
   dialog.exec();
 }
 

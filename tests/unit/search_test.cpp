@@ -18,6 +18,12 @@ TimerSettings timer(int number, double oscHz, Width width = Width::Bits8) {
   return s;
 }
 
+TimerSettings with(TimerSettings s, double timeout, double overhead) {
+  s.timeout = timeout;
+  s.overhead = overhead;
+  return s;
+}
+
 struct Row {
   const char* name;
   TimerSettings settings;
@@ -85,6 +91,13 @@ TEST(SearchPeriodTest, HandWorked) {
       {"timer0 16-bit", timer(0, 4e6, Width::Bits16), 5e8, {}, {}, 3, {}, 3036},
       // Timer1 at 4 MHz, 100 ms: 1:2 (131,072,000 ns); 1e8 / 2,000 = 50,000: preload 15,536.
       {"timer1", timer(1, 4e6, Width::Bits16), 1e8, {}, {}, 1, {}, 15536},
+      // Overhead 10 at 4 MHz, 1:1: the register counts 100 µs less 10 ticks of
+      // 1 µs, 90 ticks: preload 166, and 90 + 10 ticks are the 100 µs.
+      {"overhead", with(timer(0, 4e6), 0, 10), 100000, {}, {}, 0, {}, 166},
+      // Timer2 at 20 MHz with timeout 5, 1 ms: at 1:1 even 1:16 stays below 1 ms
+      // less 5 ticks; at 1:4, 1:5 is the first with 204,800 x 5 > 1e6 - 5 x 4,000;
+      // then 980,000 / 4,000 = 245 ticks, and 245 + 5 = 250 ticks of 4 µs = 1 ms.
+      {"timer2 timeout", with(timer(2, 20e6), 5, 0), 1e6, {}, {}, 1, 4, 245},
   };
   // clang-format on
   for (const Row& r : rows) expectOutcome(r, searchPeriod(r.settings, r.wanted, r.keep));
@@ -100,6 +113,8 @@ TEST(SearchFrequencyTest, HandWorked) {
   const Row rows[] = {
       // 625,000 / 1,000 = 625 ticks: 65,536 - 625 = 64,911.
       {"timer1 1000 Hz", t1, 1000, {}, {}, 3, {}, 64911},
+      // With overhead 25 the register counts 600 of the 625: 65,536 - 600.
+      {"timer1 overhead", with(t1, 0, 25), 1000, {}, {}, 3, {}, 64936},
       // 625,000 / 3,000 = 208.33 ticks: 65,536 - 208.33 = 65,327.67 rounds to 65,328.
       {"timer1 rounds up", t1, 3000, {}, {}, 3, {}, 65328},
       {"timer1 above maximum", t1, 625000.5, {}, SearchFailure::AboveMaximum},

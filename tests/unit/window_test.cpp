@@ -58,9 +58,12 @@ TEST(WindowTest, EverySolutionAppliedIsWhatTheWindowHoldsAndShows) {
     for (const Solution* row : order) {
       SCOPED_TRACE(testing::Message() << "Timer" << row->settings.timer << " 1:" << row->settings.prescale << " 1:"
                                       << row->settings.postscale << " preload " << row->settings.preload);
-      s = tickwell::apply(s, ApplySettings{row->settings}).state;
+      s = tickwell::apply(s, ApplySettings{row->settings, request->wanted}).state;
       ASSERT_EQ(settingsOf(s), row->settings);
       const WindowView v = render(s);
+      // The label beside the search reports on the row applied.
+      EXPECT_EQ(v.lblSearchError.caption.ends_with(", error " + ppmText(row->errorPpm) + " ppm"), true)
+          << v.lblSearchError.caption;
       EXPECT_EQ(v.lblInterrupt.caption, shownPeriod(row->result.periodNs, s.periodUnit));
       EXPECT_EQ(v.lblHz.caption, shownFrequency(row->result.frequencyHz, s.frequencyUnit));
       EXPECT_TRUE(v.txtTimer[static_cast<std::size_t>(row->settings.timer)].visible);
