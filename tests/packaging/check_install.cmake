@@ -1,12 +1,10 @@
 # Installs the build into a fresh prefix and checks what the desktop needs:
-# every file, the icon sizes, and that the desktop entry, the metainfo and
-# the icons name each other and the installed program.
+# every file inside the prefix, and the desktop entry and the metainfo naming
+# the installed program, icon and entry.
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DCONFIG=... -DAPP_ID=... -DICON_SIZES=16,32,...
 #         -DBINDIR=bin -DDATADIR=share -P check_install.cmake
 
 cmake_minimum_required(VERSION 3.25)
-
-include(${CMAKE_CURRENT_LIST_DIR}/expected_files.cmake)
 
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} --config ${CONFIG}
@@ -16,75 +14,43 @@ if(NOT rc EQUAL 0)
 endif()
 
 set(problems "")
-macro(problem text)
-  string(APPEND problems "  ${text}\n")
-endmacro()
-
 # An absolute DESTINATION ignores the prefix: it writes into the system on
 # `make install` and puts files outside /usr into the package.
 file(STRINGS ${BUILD_DIR}/install_manifest.txt installed)
 foreach(f IN LISTS installed)
-  string(FIND "${f}" "${PREFIX}/" at)
-  if(NOT at EQUAL 0)
-    problem("installed outside the prefix: ${f}")
+  if(NOT f MATCHES "^${PREFIX}/")
+    string(APPEND problems "  installed outside the prefix: ${f}\n")
   endif()
 endforeach()
 
-tickwell_expected_files(expected)
+set(share ${PREFIX}/${DATADIR})
+set(expected ${PREFIX}/${BINDIR}/tickwell ${share}/applications/${APP_ID}.desktop
+    ${share}/metainfo/${APP_ID}.metainfo.xml ${share}/icons/hicolor/scalable/apps/${APP_ID}.svg
+    ${share}/doc/tickwell/copyright)
+string(REPLACE "," ";" sizes "${ICON_SIZES}")
+foreach(size IN LISTS sizes)
+  list(APPEND expected ${share}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
 foreach(f IN LISTS expected)
-  if(NOT EXISTS ${PREFIX}/${f} OR IS_DIRECTORY ${PREFIX}/${f})
-    problem("missing: ${f}")
+  if(NOT EXISTS ${f} OR IS_DIRECTORY ${f})
+    string(APPEND problems "  missing: ${f}\n")
   endif()
 endforeach()
 
-execute_process(COMMAND test -x ${PREFIX}/${BINDIR}/tickwell RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  problem("${BINDIR}/tickwell is not executable")
+# The entry starts the installed program and names its icons; the metainfo
+# launches the installed entry.
+file(READ ${share}/applications/${APP_ID}.desktop desktop)
+if(NOT desktop MATCHES "\nExec=([^ \n]+)" OR NOT EXISTS ${PREFIX}/${BINDIR}/${CMAKE_MATCH_1})
+  string(APPEND problems "  the desktop entry does not start a program in ${BINDIR}/\n")
 endif()
-
-# Desktop entry: the command it starts and the icon it names must be installed.
-set(desktop ${PREFIX}/${DATADIR}/applications/${APP_ID}.desktop)
-if(EXISTS ${desktop})
-  file(STRINGS ${desktop} lines)
-  set(exec "")
-  set(icon "")
-  foreach(line IN LISTS lines)
-    if(line MATCHES "^Exec=([^ ]+)")
-      set(exec ${CMAKE_MATCH_1})
-    elseif(line MATCHES "^Icon=(.*)$")
-      set(icon ${CMAKE_MATCH_1})
-    endif()
-  endforeach()
-  if(exec STREQUAL "" OR NOT EXISTS ${PREFIX}/${BINDIR}/${exec})
-    problem("the desktop entry starts '${exec}', which is not in ${BINDIR}/")
-  endif()
-  if(NOT icon STREQUAL APP_ID)
-    problem("the desktop entry's Icon is '${icon}', the installed icons are named ${APP_ID}")
-  endif()
+if(NOT desktop MATCHES "\nIcon=${APP_ID}\n")
+  string(APPEND problems "  the desktop entry's Icon is not ${APP_ID}\n")
 endif()
-
-# Metainfo: its id, the desktop entry it launches and the binary it provides.
-set(metainfo ${PREFIX}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml)
-if(EXISTS ${metainfo})
-  file(READ ${metainfo} xml)
-  if(NOT xml MATCHES "<id>${APP_ID}</id>")
-    problem("the metainfo's <id> is not ${APP_ID}")
-  endif()
-  if(NOT xml MATCHES "<launchable type=\"desktop-id\">([^<]*)</launchable>")
-    problem("the metainfo has no desktop-id launchable")
-  elseif(NOT EXISTS ${PREFIX}/${DATADIR}/applications/${CMAKE_MATCH_1})
-    problem("the metainfo launches ${CMAKE_MATCH_1}, which is not in ${DATADIR}/applications/")
-  endif()
-  string(REGEX MATCHALL "<binary>[^<]*</binary>" binaries "${xml}")
-  foreach(b IN LISTS binaries)
-    string(REGEX REPLACE "</?binary>" "" b "${b}")
-    if(NOT EXISTS ${PREFIX}/${BINDIR}/${b})
-      problem("the metainfo provides binary ${b}, which is not in ${BINDIR}/")
-    endif()
-  endforeach()
+file(READ ${share}/metainfo/${APP_ID}.metainfo.xml xml)
+if(NOT xml MATCHES "<id>${APP_ID}</id>" OR NOT xml MATCHES "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>")
+  string(APPEND problems "  the metainfo's id or launchable is not ${APP_ID}\n")
 endif()
 
 if(problems)
-  message(FATAL_ERROR "install into ${PREFIX}:\n${problems}")
+  message(FATAL_ERROR "the install tree in ${PREFIX}:\n${problems}")
 endif()
-message("installed into ${PREFIX}: ${expected}")
