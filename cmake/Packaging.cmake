@@ -16,9 +16,11 @@ set(CPACK_PACKAGE_DESCRIPTION
 PIC18 microcontrollers do for a given oscillator, with the instruction clock
 Fosc/4, the prescaler, the postscaler and the preload value: the timer tick
 and the period and frequency of the timer interrupt. It searches for the
-settings nearest to a wanted period or frequency and writes commented register
-set-up listings for mikroBasic, mikroC and microPascal, with an example
-interrupt program and an oscillator mode reference.")
+settings nearest to a wanted period or frequency, ranks every configuration
+that reaches it, and writes commented register set-up listings for mikroBasic,
+mikroC, microPascal, MPLAB XC8 and assembler (MPASM, gpasm), with an example
+interrupt program and an oscillator mode reference. A command line (tickwell
+solve, calc, listing) does the same without a window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

@@ -13,7 +13,7 @@ namespace tickwell {
 namespace {
 
 constexpr std::array<std::string_view, SolutionsTable::kColumnCount> kHeaders = {
-    "Timer", "Width", "Prescaler", "Postscaler", "Preload / PR2", "Counts", "Period", "Frequency",
+    "Timer", "Width", "Prescaler", "Postscaler", "Preload / PR2", "Ticks per interrupt", "Period", "Frequency",
     "Error ppm", "Error %"};
 
 std::string ratioText(double ratio) { return "1:" + plainNumber(ratio); }

@@ -13,7 +13,7 @@ inline constexpr const char* kAppName = "Tickwell";
 // The line end of the listings, the example programs and the messages.
 inline constexpr const char* kCrLf = "\r\n";
 
-// True when the screen is at least 1024 x 768. Otherwise shows the critical
+// True when the screen has at least 1024 x 768 device pixels. Otherwise shows the critical
 // message box and returns false: the program must then end without showing a
 // window.
 bool CheckScreenResolution(Platform& platform);

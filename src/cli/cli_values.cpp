@@ -115,6 +115,8 @@ std::optional<int> parseLanguage(std::string_view text) {
   const std::string f = folded(trimmed(text));
   for (std::size_t i = 0; i < kListingLanguages.size(); ++i)
     if (folded(kListingLanguages[i]) == f) return static_cast<int>(i);
+  // The list says microPascal, the example button mikroPascal: both mean it.
+  if (f == "mikropascal") return static_cast<int>(ListingLanguage::MicroPascal);
   return std::nullopt;
 }
 

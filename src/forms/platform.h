@@ -31,8 +31,11 @@ public:
   // A modal message box; returns the button chosen (always Ok for MsgButtons::Ok).
   virtual MsgAnswer messageBox(const std::string& prompt, MsgIcon icon, MsgButtons buttons,
                                const std::string& title) = 0;
-  // Screen size in pixels.
+  // Screen size in the windows' own length unit, for placing windows.
   virtual ScreenSize screenSize() = 0;
+  // Screen size in the device's pixels, for the start-up check (a screen
+  // scaled to 150 % has more pixels than length units).
+  virtual ScreenSize screenPixels() { return screenSize(); }
   // Puts a plain text on the clipboard.
   virtual void setClipboardText(const std::string& text) = 0;
   // Opens an address with the desktop's default program; false when no

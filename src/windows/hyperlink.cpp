@@ -2,7 +2,10 @@
 
 #include <QEnterEvent>
 #include <QMessageBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "icons.h"
 
@@ -31,7 +34,7 @@ HyperlinkLabel::HyperlinkLabel(const QString& text, const std::string& target, P
     : QLabel(text, parent), target_(target), platform_(platform) {
   setTextFormat(Qt::PlainText);
   setTextInteractionFlags(Qt::NoTextInteraction);
-  setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::StrongFocus);
   setFrameShape(QFrame::NoFrame);
   setAutoFillBackground(false);  // the window's own background shows through
   setFont(tahomaFont(font().pointSizeF(), true));
@@ -91,6 +94,25 @@ void HyperlinkLabel::leaveEvent(QEvent* event) {
 void HyperlinkLabel::mouseMoveEvent(QMouseEvent* event) {
   hoverAt(event->position());
   QLabel::mouseMoveEvent(event);
+}
+
+void HyperlinkLabel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+    follow();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void HyperlinkLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QStylePainter painter(this);
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.backgroundColor = palette().color(QPalette::Window);
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void HyperlinkLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 // A piece of coloured text that works as a link: blue, turning red and
-// underlined while the pointer is over it, opening its target when clicked.
+// underlined while the pointer is over it, opening its target when clicked
+// or, once Tab has reached it, on Enter or Space.
 #pragma once
 
 #include <QColor>
@@ -56,6 +57,10 @@ protected:
   void leaveEvent(QEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // Reached by Tab like any control: Enter or Space follows the link, and a
+  // focus frame shows where the focus is.
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
 private:
   void setHovered(bool hovered);

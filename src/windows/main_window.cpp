@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QKeyEvent>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionGroupBox>
@@ -91,27 +92,29 @@ private:
   mutable QFont font_;
 };
 
-// An option button that remembers its size hint in normal and in bold type:
-// the selected option of a group turns bold, and the button would lay its
-// text out anew each time.
+// An option button as wide as its text in bold: the selected option of a
+// group turns bold, and no column of options widens with the selection. Its
+// hint is measured once for each text and size.
 class HintCachingRadio : public QRadioButton {
 public:
   using QRadioButton::QRadioButton;
   QSize sizeHint() const override {
-    const auto key = std::pair{font().bold(), text()};
-    if (font().pointSizeF() != pointSize_) {
+    if (text() != text_ || font().pointSizeF() != pointSize_) {
+      text_ = text();
       pointSize_ = font().pointSizeF();
-      cache_.clear();
+      QFont bold = font();
+      bold.setBold(true);
+      const int extra = QFontMetrics(bold).horizontalAdvance(text_) - fontMetrics().horizontalAdvance(text_);
+      hint_ = QRadioButton::sizeHint() + QSize(font().bold() ? 0 : std::max(0, extra), 0);
     }
-    auto it = cache_.find(key);
-    if (it == cache_.end()) it = cache_.emplace(key, QRadioButton::sizeHint()).first;
-    return it->second;
+    return hint_;
   }
   QSize minimumSizeHint() const override { return sizeHint(); }
 
 private:
-  mutable std::map<std::pair<bool, QString>, QSize> cache_;
+  mutable QString text_;
   mutable qreal pointSize_ = -1;
+  mutable QSize hint_;
 };
 
 // A label that answers clicks, for the unit captions: reachable with Tab,
@@ -269,10 +272,25 @@ private:
   std::vector<QSize> hints_;
 };
 
-// A flat unit button that still shows where the focus is.
-class UnitButton : public QPushButton {
+// A push button that Enter presses as Space does.
+class Button : public QPushButton {
 public:
   using QPushButton::QPushButton;
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+      animateClick();
+      return;
+    }
+    QPushButton::keyPressEvent(event);
+  }
+};
+
+// A flat unit button that still shows where the focus is.
+class UnitButton : public Button {
+public:
+  using Button::Button;
 
 protected:
   void paintEvent(QPaintEvent* event) override {
@@ -480,10 +498,25 @@ void MainWindow::act(const Action& action) {
     close();
     return;
   }
+  showSelection(action);
   if (!outcome.message) return;
   // The box stands in front of the values it speaks of.
   const Message& m = *outcome.message;
   if (platform_.messageBox(m.prompt, m.icon, m.buttons, kAppName) == MsgAnswer::Ok && m.onOk) act(*m.onOk);
+}
+
+void MainWindow::showSelection(const Action& action) {
+  // SEARCH (and a refused search putting "0" back) selects the wanted period
+  // in the state, so that what the user types next replaces it; the entry
+  // shows that selection. (A box that gets
+  // the focus shows its selection once the click that gave it has placed
+  // the caret.)
+  const auto* press = std::get_if<action::Press>(&action);
+  const bool searched = press && press->command == action::Command::Search;
+  if (!searched && !std::holds_alternative<action::RefuseSearch>(action)) return;
+  const TextBoxView& box = view_.txtSearchInt;
+  if (auto* edit = qobject_cast<QLineEdit*>(widget(nameOf(&box))); edit && box.selLength > 0)
+    edit->setSelection(box.selStart, box.selLength);
 }
 
 void MainWindow::refresh() {
@@ -494,7 +527,7 @@ void MainWindow::refresh() {
 void MainWindow::showView() {
   // Showing a widget lays the whole window out at once; with the layout off
   // while the refreshers run, the window is laid out once at the end.
-  QLayout* top = centralWidget() ? centralWidget()->layout() : nullptr;
+  QLayout* top = page_ ? page_->layout() : nullptr;
   if (top) top->setEnabled(false);
   for (const auto& r : refreshers_) r();
   if (top) {
@@ -505,6 +538,12 @@ void MainWindow::showView() {
 
 QWidget* MainWindow::place(const std::vector<QWidget*>& widgets) { return new Place(widgets); }
 
+QPushButton* MainWindow::pushButton(const QString& caption) {
+  auto* b = new Button(caption);
+  b->setAutoDefault(false);
+  return b;
+}
+
 void MainWindow::reserveWidth(QWidget* value, const QString& widest) {
   if (auto* v = dynamic_cast<ValueLabel*>(value)) v->setWidest(widest);
 }
@@ -513,6 +552,20 @@ void MainWindow::centre() {
   const QScreen* screen = this->screen();
   if (!screen) return;
   const QRect area = screen->availableGeometry();
+  // Taller or wider than the screen leaves (a 768-line laptop with a panel,
+  // 150 % on 1080 lines): the window scrolls, so every control stays
+  // reachable.
+  const QSize frame = frameGeometry().size() - size();
+  if (frameGeometry().height() > area.height() || frameGeometry().width() > area.width()) {
+    QWidget* page = takeCentralWidget();
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(page);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    setCentralWidget(scroll);
+    const QSize wanted = page->sizeHint() + QSize(scroll->verticalScrollBar()->sizeHint().width(), 0);
+    resize(wanted.boundedTo(area.size() - frame));
+  }
   const QSize size = frameGeometry().size();
   move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
@@ -525,7 +578,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  if (cover_) cover_->setGeometry(centralWidget()->rect());
+  if (cover_) cover_->setGeometry(cover_->parentWidget()->rect());
 }
 
 // ------------------------------------------------------------ bound widgets
@@ -644,7 +697,7 @@ QWidget* MainWindow::label(LabelView& label, LabelKind kind) {
 
 QWidget* MainWindow::button(ButtonView& button, bool unit) {
   const std::string& name = nameOf(&button);
-  auto* b = unit ? new UnitButton(qs(button.caption)) : new QPushButton(qs(button.caption));
+  QPushButton* b = unit ? new UnitButton(qs(button.caption)) : pushButton(qs(button.caption));
   b->setToolTip(qs(button.tooltip));
   b->setAutoDefault(false);
   if (unit) {

@@ -18,6 +18,7 @@
 #include "forms/platform.h"
 
 class QGroupBox;
+class QPushButton;
 class QTabBar;
 class QWidget;
 
@@ -47,6 +48,8 @@ public:
   // Widgets that come and go, one over the other in a place of their own
   // that keeps its size: showing or hiding one lays out nothing else.
   static QWidget* place(const std::vector<QWidget*>& widgets);
+  // A push button that Enter presses as Space does.
+  static QPushButton* pushButton(const QString& caption);
   // A value label keeps the width of `widest` whatever it shows.
   static void reserveWidth(QWidget* value, const QString& widest);
   // Puts the window in the middle of the screen.
@@ -62,6 +65,7 @@ protected:
 private:
   // Every widget shows its control of the view.
   void showView();
+  void showSelection(const Action& action);
   void maybeAct(const std::optional<Action>& action) {
     if (action) act(*action);
   }
@@ -99,6 +103,7 @@ private:
   std::unordered_map<std::string, QWidget*> widgets_;
   std::unordered_map<const OptionView*, OptionKeys*> optionKeys_;
   QTabBar* tabBar_ = nullptr;
+  QWidget* page_ = nullptr;  // what the window shows, scrolled on a small screen
   QWidget* cover_ = nullptr;
   OscModeWindow* oscWindow_ = nullptr;
 };

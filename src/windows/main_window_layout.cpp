@@ -75,6 +75,7 @@ QHBoxLayout* row(std::initializer_list<QWidget*> widgets, int stretchAt) {
 void MainWindow::build() {
   WindowView& c = view_;
   auto* central = new QWidget;
+  page_ = central;
   setCentralWidget(central);
   auto* page = tight(new QVBoxLayout(central), 6);
 
@@ -308,6 +309,16 @@ void MainWindow::build() {
     QGroupBox* lang = frame(c.FrLanguage);
     auto* ll = tight(new QVBoxLayout(lang));
     ll->addWidget(comboBox(c.cbComment));
+    // The listing shown, byte for byte (CR LF line ends), as the example
+    // window's "Copy all to clipboard" copies its example.
+    QPushButton* copy = pushButton(QStringLiteral("Copy to clipboard"));
+    copy->setToolTip(QStringLiteral("Copy the listing shown, ready to paste into a program"));
+    QObject::connect(copy, &QPushButton::clicked, this, [this] {
+      for (const TextBoxView& box : view_.txtTimer)
+        if (box.visible) platform_.setClipboardText(box.text);
+    });
+    keep("cmdCopyListing", copy);
+    ll->addWidget(copy);
     ll->addStretch();
     listings->addWidget(lang, 0, Qt::AlignTop);
 
@@ -369,7 +380,7 @@ void MainWindow::build() {
   cover_->hide();
   refreshers_.push_back([this] {
     if (cover_->isVisible() != coverShown_) {
-      cover_->setGeometry(centralWidget()->rect());
+      cover_->setGeometry(cover_->parentWidget()->rect());
       cover_->raise();
       cover_->setVisible(coverShown_);
     }
@@ -407,12 +418,16 @@ std::vector<QWidget*> MainWindow::readingOrder() const {
            &c.txtTimeout, &c.txtOverhead, &c.txtHexH, &c.txtHexL, &c.txtDecH, &c.txtDecL, &c.txtBin,
            &c.LabelCycle, &c.LabelHz, &c.LabelHz2, &c.btnInterrupt, &c.btnHertz, &c.txtSearchInt,
            &c.btnSearchInt, &c.txtSearchFreq, &c.btnSearchHertz, &c.cmdSearch, &c.cmdSolutions, &c.chkUseScaler,
-           &c.cbComment, &c.Ts1})
+           &c.cbComment})
     add(control);
+  order.push_back(widget("cmdCopyListing"));
+  add(&c.Ts1);
   for (const TextBoxView& box : c.txtTimer) add(&box);
   for (const ButtonView* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler, &c.cmdXC8,
-                              &c.cmdCrystalModes, &c.cmdInfo, &c.cmdResetData, &c.cmdExit})
+                              &c.cmdCrystalModes})
     add(b);
+  order.push_back(widget("txtHyperlink"));
+  for (const ButtonView* b : {&c.cmdInfo, &c.cmdResetData, &c.cmdExit}) add(b);
   return order;
 }
 

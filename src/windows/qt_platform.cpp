@@ -45,6 +45,13 @@ ScreenSize QtPlatform::screenSize() {
   return {size.width(), size.height()};
 }
 
+ScreenSize QtPlatform::screenPixels() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {};
+  const QSize size = screen->size() * screen->devicePixelRatio();
+  return {size.width(), size.height()};
+}
+
 void QtPlatform::setClipboardText(const std::string& text) {
   QGuiApplication::clipboard()->setText(QString::fromStdString(text), QClipboard::Clipboard);
 }

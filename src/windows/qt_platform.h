@@ -19,6 +19,7 @@ public:
   MsgAnswer messageBox(const std::string& prompt, MsgIcon icon, MsgButtons buttons,
                        const std::string& title) override;
   ScreenSize screenSize() override;
+  ScreenSize screenPixels() override;
   void setClipboardText(const std::string& text) override;
   bool openAddress(const std::string& address) override;
 

@@ -23,7 +23,7 @@ bool isNumber(Column c) { return c != Column::Timer && c != Column::Width; }
 
 SolutionsDialog::SolutionsDialog(SolutionsTable table, Apply apply, QWidget* parent)
     : QDialog(parent), model_(std::move(table)), onApply_(std::move(apply)) {
-  setWindowTitle(QStringLiteral("Tickwell - All Solutions"));
+  setWindowTitle(QStringLiteral("Tickwell: All Solutions"));
   auto* page = new QVBoxLayout(this);
 
   auto* heading = new QLabel(qs(model_.heading()));
@@ -77,7 +77,10 @@ SolutionsDialog::SolutionsDialog(SolutionsTable table, Apply apply, QWidget* par
   table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   table_->setAlternatingRowColors(true);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-  table_->horizontalHeader()->setStretchLastSection(true);
+  // The columns take their contents' width and the last the rest, whatever
+  // the rows: no blank strip after a sort or a new solve.
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setSectionResizeMode(SolutionsTable::kColumnCount - 1, QHeaderView::Stretch);
   connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) { sortBy(column); });
   connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { applyRow(row); });
   page->addWidget(table_, 1);
@@ -88,6 +91,8 @@ SolutionsDialog::SolutionsDialog(SolutionsTable table, Apply apply, QWidget* par
 
   auto* buttons = new QDialogButtonBox;
   apply_ = buttons->addButton(QStringLiteral("Apply"), QDialogButtonBox::AcceptRole);
+  // Enter applies the current row, wherever the focus is.
+  apply_->setDefault(true);
   apply_->setToolTip(QStringLiteral("Put the selected configuration into the calculator"));
   buttons->addButton(QDialogButtonBox::Close);
   connect(apply_, &QPushButton::clicked, this, [this] { applyRow(table_->currentRow()); });
@@ -98,6 +103,9 @@ SolutionsDialog::SolutionsDialog(SolutionsTable table, Apply apply, QWidget* par
 
   fill();
   resize(980, 560);
+  // The table is where the user looks and moves: it has the focus, on the
+  // first row.
+  table_->setFocus();
 }
 
 void SolutionsDialog::fill() {
@@ -111,9 +119,8 @@ void SolutionsDialog::fill() {
       table_->setItem(static_cast<int>(r), c, item);
     }
   }
-  table_->resizeColumnsToContents();
   table_->setUpdatesEnabled(true);
-  if (table_->rowCount() > 0) table_->selectRow(0);
+  if (table_->rowCount() > 0) table_->setCurrentCell(0, 0);
   apply_->setEnabled(table_->rowCount() > 0);
   summary_->setText(qs(model_.summary()));
 }
