@@ -7,6 +7,7 @@
 #include "app/result_texts.h"
 #include "app/startup.h"
 #include "app/window_texts.h"
+#include "timer/chip_interval.h"
 #include "app/oscillator_entry.h"
 #include "version.h"
 
@@ -19,6 +20,16 @@ std::string text(std::string_view s) { return std::string(s); }
 std::size_t index(Box b) { return static_cast<std::size_t>(b); }
 
 BackColor scalerColor(int index) { return index == 0 ? BackColor::Window : BackColor::Yellow; }
+
+// The chip's interval beside the window's period: the same, or the chip's in
+// the period's unit with its difference in ppm.
+std::string chipText(const TimerSettings& s, const TimerResult& r, TimeUnit unit) {
+  const ChipInterval chip = chipInterval(s);
+  if (chip.cycles == r.counts * s.prescale * s.postscale) return "On the chip: the same";
+  const double ns = chip.seconds * 1e9;
+  return "On the chip: " + shownPeriod(ns, unit) + " " + std::string(caption(unit)) + ", " +
+         ppmText(errorPpm(ns, r.periodNs)) + " ppm";
+}
 
 std::string searchReportText(const SearchReport& r) {
   const bool period = r.quantity == Quantity::Period;
@@ -165,8 +176,9 @@ void renderBoxes(const WindowState& s, const TimerSettings& settings, const Time
 }
 
 // The results and their units.
-void renderResults(const WindowState& s, const TimerResult& r, WindowView& v) {
+void renderResults(const WindowState& s, const TimerSettings& settings, const TimerResult& r, WindowView& v) {
   const TimerSpec& spec = timerSpec(s.timer);
+  v.lblChip.caption = chipText(settings, r, s.periodUnit);
   v.lblCycle.caption = tickText(r.tickUs, s.cycleUnit, s.tickShownByUnitClick);
   v.lblFreq.caption = clockText(r.tickHz, s.tickFrequencyUnit);
   v.lblClockFreq.caption = clockText(r.clockHz, s.clockUnit);
@@ -226,7 +238,7 @@ WindowView render(const WindowState& s) {
   const TimerResult r = evaluate(settings);
   renderChoices(s, v);
   renderBoxes(s, settings, r, v);
-  renderResults(s, r, v);
+  renderResults(s, settings, r, v);
   v.record = recordOf(s, settings, r);
   return v;
 }

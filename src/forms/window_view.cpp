@@ -72,7 +72,7 @@ std::vector<NamedControl> namedControls(WindowView& v) {
            {"lblOr", &v.lblOr}, {"lblISRMax", &v.lblISRMax}, {"lblCycleTxt", &v.lblCycleTxt},
            {"lblFreqTxt", &v.lblFreqTxt}, {"lblClockFreqTxt", &v.lblClockFreqTxt}, {"lblHexTxt", &v.lblHexTxt},
            {"lblDecTxt", &v.lblDecTxt}, {"lblBinTxt", &v.lblBinTxt}, {"lblTmrH", &v.lblTmrH},
-           {"lblTmrL", &v.lblTmrL}, {"lblSearchError", &v.lblSearchError}})
+           {"lblTmrL", &v.lblTmrL}, {"lblSearchError", &v.lblSearchError}, {"lblChip", &v.lblChip}})
     add(name, label);
   for (auto [name, button] : {
            std::pair{"btnInterrupt", &v.btnInterrupt}, {"btnHertz", &v.btnHertz}, {"btnSearchInt", &v.btnSearchInt},

@@ -64,6 +64,7 @@ struct WindowView {
   LabelView LabelCycle, LabelHz, LabelHz2, lblInputOSC;
   LabelView lblNoteTMR0, lblNotePR2, lblWDT, lblOff1, lblOff2, lblOr, lblISRMax;
   LabelView lblSearchError;
+  LabelView lblChip;  // the interval the chip produces, beside the window's period
   LabelView lblCycleTxt, lblFreqTxt, lblClockFreqTxt, lblHexTxt, lblDecTxt, lblBinTxt, lblTmrH, lblTmrL;
 
   ButtonView btnInterrupt, btnHertz, btnSearchInt, btnSearchHertz, cmdSearch, cmdSolutions;

@@ -248,6 +248,7 @@ void MainWindow::build() {
       bl->addWidget(resultValue(label(c.lblToInterrupt, LabelKind::Value), 10, "65536"), 1);
       l->addWidget(box);
     }
+    l->addWidget(label(c.lblChip));
     auto* adjusted = static_cast<QLabel*>(label(c.lblAdjust));
     adjusted->setAlignment(Qt::AlignCenter);
     adjusted->setStyleSheet("color: #b00000; font-weight: bold;");

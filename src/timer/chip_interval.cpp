@@ -1,0 +1,34 @@
+#include "timer/chip_interval.h"
+
+namespace tickwell {
+
+namespace {
+
+constexpr double kToVector = 1;
+// The instruction that writes the count's low byte: MOVLW, MOVWF TMR0; or
+// MOVLW, MOVWF TMRxH, MOVLW, MOVWF TMRxL.
+constexpr double kLowByteWrittenAlone = 2;
+constexpr double kLowByteWrittenAfterHigh = 4;
+
+}  // namespace
+
+ChipInterval chipInterval(const TimerSettings& s) {
+  const TimerSpec& spec = timerSpec(s.timer);
+  const double tick = s.prescale * s.postscale;
+  ChipInterval chip;
+  if (spec.countsToMatch()) {
+    chip.cycles = (s.preload + 1) * tick;
+  } else {
+    const bool alone = s.family == Family::PIC16 && spec.writeLossCycles > 0;
+    // The 16-bit TMR0 of a PIC18 counts on through its write.
+    const bool held = spec.writeLossCycles > 0 && s.width == Width::Bits8;
+    const double routine = kToVector + s.timeout + s.overhead +
+                           (alone ? kLowByteWrittenAlone : kLowByteWrittenAfterHigh) +
+                           (held ? spec.writeLossCycles : 0);
+    chip.cycles = (fullCount(s.width) - s.preload) * tick + routine * (s.fosc4 ? 1 : 4);
+  }
+  chip.seconds = chip.cycles * (s.fosc4 ? 4 : 1) / s.oscHz;
+  return chip;
+}
+
+}  // namespace tickwell
