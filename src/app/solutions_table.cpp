@@ -36,9 +36,9 @@ double sortKey(const Solution& s, SolutionsTable::Column c) {
     case Column::Prescaler: return s.settings.prescale;
     case Column::Postscaler: return s.settings.postscale;
     case Column::Preload: return s.settings.preload;
-    case Column::Counts: return s.result.counts;
-    case Column::Period: return s.result.periodNs;
-    case Column::Frequency: return s.result.frequencyHz;
+    case Column::Counts: return s.counts;
+    case Column::Period: return s.periodNs;
+    case Column::Frequency: return s.frequencyHz;
     case Column::ErrorPpm:
     case Column::ErrorPercent: return std::abs(s.errorPpm);
   }
@@ -81,6 +81,11 @@ void SolutionsTable::setExactOnly(bool on) {
 void SolutionsTable::setAdjust(bool tmr0, bool pr2) {
   request_.tmr0Adjust = tmr0;
   request_.pr2Adjust = pr2;
+  solveAgain();
+}
+
+void SolutionsTable::setFigures(Figures by) {
+  request_.by = by;
   solveAgain();
 }
 
@@ -130,10 +135,10 @@ std::string SolutionsTable::cell(std::size_t row, Column column) const {
     case Column::Prescaler: return ratioText(s.settings.prescale);
     case Column::Postscaler: return timerSpec(s.settings.timer).hasPostscaler ? ratioText(s.settings.postscale) : "-";
     case Column::Preload: return integerText(s.settings.preload);
-    case Column::Counts: return formatMask(s.result.counts, "#,###,###,##0.###");
-    case Column::Period: return shownPeriod(s.result.periodNs, periodUnit_) + " " + std::string(caption(periodUnit_));
+    case Column::Counts: return formatMask(s.counts, "#,###,###,##0.###");
+    case Column::Period: return shownPeriod(s.periodNs, periodUnit_) + " " + std::string(caption(periodUnit_));
     case Column::Frequency:
-      return shownFrequency(s.result.frequencyHz, frequencyUnit_) + " " + std::string(caption(frequencyUnit_));
+      return shownFrequency(s.frequencyHz, frequencyUnit_) + " " + std::string(caption(frequencyUnit_));
     case Column::ErrorPpm: return ppmText(s.errorPpm);
     case Column::ErrorPercent: return percentText(s.errorPpm);
   }
@@ -142,7 +147,7 @@ std::string SolutionsTable::cell(std::size_t row, Column column) const {
 
 std::string SolutionsTable::heading() const {
   const SolveRequest& r = request_;
-  std::string text = "Wanted: " + wantedText(r.wanted) + "\n";
+  std::string text = "Wanted: " + wantedText(r.wanted) + (r.by == Figures::Chip ? ", on the chip" : "") + "\n";
   text += r.family == Family::PIC16 ? "PIC16" : "PIC18";
   text += ", oscillator " + frequencyText(r.oscHz) + (r.fosc4 ? " / 4" : "");
   text += ", ISR timeout " + plainNumber(r.timeout) + " and overhead " + plainNumber(r.overhead) + " cycles";

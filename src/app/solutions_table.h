@@ -39,6 +39,8 @@ public:
   void setExactOnly(bool on);
   // TMR0 Adjust for the Timer0 rows, PR2 Adjust for the Timer2 rows.
   void setAdjust(bool tmr0, bool pr2);
+  // The figures the rows show and are ranked by: the chip's or the window's.
+  void setFigures(Figures by);
 
   // Sorts the rows by a column; rows that tie keep the solver's ranking. The
   // error columns sort by the size of the error. Without a column (at first)

@@ -12,6 +12,7 @@
 #include "app/result_texts.h"
 #include "app/solutions_table.h"
 #include "app/window_texts.h"
+#include "timer/chip_interval.h"
 #include "cli/cli_values.h"
 #include "cli/json_writer.h"
 #include "listing/listing.h"
@@ -53,6 +54,7 @@ constexpr OptionInfo kOptions[] = {
     {"period", "TIME", "Wanted interrupt period.", "s"},
     {"frequency", "FREQ", "Wanted interrupt frequency.", "s"},
     {"timers", "LIST", "Timers considered, as 0,1,2 (default: every timer of the family).", "s"},
+    {"by", "chip|window", "Rank by the interval the chip produces (the default) or by the window's own figures.", "s"},
     {"limit", "N", "Show the best N solutions, 0 for all (default 10).", "s"},
     {"language", "NAME", "Listing language: mikroBasic (the default), mikroC, microPascal (or mikroPascal), XC8 or Assembler, in any case.", "l"},
     {"crlf", nullptr, "End the listing's lines with CR LF, as the window's listing (default LF).", "l"},
@@ -116,6 +118,7 @@ struct Config {
   std::optional<Wanted> wanted;
   std::vector<long long> timers;
   long long limit = 10;
+  Figures by = Figures::Chip;
   int language = 0;
   bool crlf = false;
   std::optional<TimeUnit> periodUnit;
@@ -225,6 +228,11 @@ Config readConfig(const QCommandLineParser& parser, Command command) {
         std::vector<long long>{});
     if (c.timer && r.has("timers")) throw UsageError("give --timer or --timers, not both");
     if (c.timer) c.timers = {*c.timer};
+    if (r.has("by")) {
+      const std::string by = str(parser.value(QStringLiteral("by")).toLower());
+      if (by != "chip" && by != "window") throw UsageError("--by " + r.text("by") + " is not chip or window");
+      c.by = by == "chip" ? Figures::Chip : Figures::Window;
+    }
     c.limit = r.read<long long>("limit", [](std::string_view t) {
       const auto v = parseWhole(t);
       return v && *v >= 0 ? v : std::nullopt;
@@ -341,6 +349,10 @@ std::string runCalc(const Config& c) {
   const std::string maxPeriod = with(limitPeriodText(r.limits.maxPeriodNs, pu), caption(pu));
   const std::string minFrequency = with(limitFrequencyText(r.limits.minFreqHz, fu), caption(fu));
   const std::string maxFrequency = with(limitFrequencyText(r.limits.maxFreqHz, fu), caption(fu));
+  const ChipInterval chip = chipInterval(s);
+  const std::string onChip = with(shownPeriod(chip.seconds * 1e9, pu), caption(pu)) + ", " +
+                             formatMask(chip.cycles, "#,###,###,###,##0.###") +
+                             (s.fosc4 ? " instruction cycles" : " oscillator cycles");
   if (!c.json) {
     std::string countsCaption(countCaption(facts));
     countsCaption.pop_back();  // the colon
@@ -355,7 +367,8 @@ std::string runCalc(const Config& c) {
                     {text("frHertz"), frequency},
                     {text("FrMinMax"), minPeriod + " to " + maxPeriod + ", " + minFrequency + " to " + maxFrequency},
                     {preloadCaption(facts), "HEX " + p.hexHigh + " " + p.hexLow + ", DEC " + p.decimalHigh + " " +
-                                                p.decimalLow + ", BIN " + p.binary}});
+                                                p.decimalLow + ", BIN " + p.binary},
+                    {"On the chip", onChip}});
   }
   JsonWriter j;
   j.beginObject();
@@ -369,6 +382,8 @@ std::string runCalc(const Config& c) {
   j.key("register_counts").value(r.registerCount);
   j.key("period_s").value(r.periodSeconds());
   j.key("frequency_hz").value(r.frequencyHz);
+  j.key("chip_cycles").value(chip.cycles);
+  j.key("chip_period_s").value(chip.seconds);
   j.key("search_limits").beginObject();
   j.key("min_period_s").value(r.limits.minPeriodNs / 1e9);
   j.key("max_period_s").value(r.limits.maxPeriodNs / 1e9);
@@ -386,6 +401,7 @@ std::string runCalc(const Config& c) {
   j.key("max_period").value(maxPeriod);
   j.key("min_frequency").value(minFrequency);
   j.key("max_frequency").value(maxFrequency);
+  j.key("on_the_chip").value(onChip);
   j.endObject();
   j.endObject();
   return j.text();
@@ -474,9 +490,9 @@ std::string solutionsJson(const Wanted& wanted, const SolutionsTable& t, std::si
     j.key("prescaler").value(s.settings.prescale);
     j.key("postscaler").value(s.settings.postscale);
     j.key("preload").value(s.settings.preload);
-    j.key("counts").value(s.result.counts);
-    j.key("period_s").value(s.result.periodSeconds());
-    j.key("frequency_hz").value(s.result.frequencyHz);
+    j.key("counts").value(s.counts);
+    j.key("period_s").value(s.periodNs / 1e9);
+    j.key("frequency_hz").value(s.frequencyHz);
     j.key("error_ppm").value(s.errorPpm);
     j.endObject();
   }
@@ -495,6 +511,7 @@ Result runSolve(const Config& c) {
   req.pr2Adjust = c.pr2Adjust;
   req.timeout = static_cast<double>(c.timeout);
   req.overhead = c.overhead;
+  req.by = c.by;
   if (c.prescale) req.prescale = static_cast<double>(*c.prescale);
   if (c.postscale) {
     if (*c.postscale < 1 || *c.postscale > kPostscalerCount)

@@ -8,103 +8,115 @@ namespace tickwell {
 
 namespace {
 
-// How the register of one configuration maps to counts. R is the number of
-// register ticks from the preload to the interrupt (the count without the
-// ISR corrections).
+// How the register of one configuration maps to the figures a row is ranked
+// by. R is the number of register ticks from the preload to the interrupt.
+//
+// The window's figures: R is the count without the ISR corrections (PR2, plus
+// one with PR2 Adjust; the full count less the preload, plus two with TMR0
+// Adjust), and the counts add the timeout and overhead as ticks.
+// The chip's: R is PR2 + 1 on Timer2, the full count less the preload
+// elsewhere, and the routine's cycles come on top (chipInterval).
 class Register {
 public:
-  explicit Register(const TimerSettings& s) : spec_(timerSpec(s.timer)), width_(s.width) {
-    if (spec_.countsToMatch()) {
-      adjust_ = s.pr2Adjust ? spec_.matchLossCycles : 0;
-      // PR2 runs from 1: 0 counts like 1 but switches the timer off.
-      lowest_ = 1 + adjust_;
-      highest_ = maxPreload(width_) + adjust_;
+  Register(const TimerSettings& s, Figures by) : s_(s), by_(by) {
+    const TimerSpec& spec = timerSpec(s.timer);
+    const bool chip = by == Figures::Chip;
+    if (spec.countsToMatch()) {
+      // PR2 runs from 1: 0 leaves the timer off.
+      offset_ = chip ? 1 : s.pr2Adjust ? spec.matchLossCycles : 0;
+      lowest_ = 1 + offset_;
+      highest_ = maxPreload(s.width) + offset_;
     } else {
       // With the adjustment the window keeps the preload at or above the
-      // lost cycles, so the count is at least one more than they are.
-      adjust_ = s.tmr0Adjust ? spec_.writeLossCycles : 0;
-      lowest_ = 1 + adjust_;
-      highest_ = fullCount(width_);
+      // lost cycles.
+      const int kept = s.tmr0Adjust ? spec.writeLossCycles : 0;
+      offset_ = chip ? 0 : kept;
+      lowest_ = 1 + (chip ? 0 : kept);
+      highest_ = fullCount(s.width) - (chip ? kept : 0);
     }
   }
 
+  bool holds(double ticks) const { return ticks >= lowest_ && ticks <= highest_; }
   double lowest() const { return lowest_; }
   double highest() const { return highest_; }
-  bool holds(double ticks) const { return ticks >= lowest_ && ticks <= highest_; }
 
-  // The value written to the register for `ticks` (within lowest..highest).
-  int preloadFor(double ticks) const {
-    const double p = spec_.countsToMatch() ? ticks - adjust_ : fullCount(width_) - ticks + adjust_;
-    return static_cast<int>(p);
+  // The settings whose register runs `ticks` (within lowest..highest).
+  TimerSettings at(double ticks) const {
+    TimerSettings t = s_;
+    t.preload = static_cast<int>(timerSpec(s_.timer).countsToMatch() ? ticks - offset_ : fullCount(s_.width) - ticks + offset_);
+    return t;
+  }
+
+  // The register ticks, not rounded, that would give the wanted value.
+  double ticksFor(const Wanted& wanted) const {
+    if (by_ == Figures::Window) {
+      const TimerResult tick = evaluate(at(lowest_));
+      const double counts = wanted.quantity == Quantity::Period ? wanted.value / (tick.tickUs * 1000)
+                                                                : tick.tickHz / wanted.value;
+      return counts - s_.timeout - s_.overhead;
+    }
+    const double cycleNs = (s_.fosc4 ? 4 : 1) / s_.oscHz * 1e9;
+    const double periodNs = wanted.quantity == Quantity::Period ? wanted.value : 1e9 / wanted.value;
+    return (periodNs / cycleNs - routineCycles(s_)) / (s_.prescale * s_.postscale);
+  }
+
+  // The row of `ticks`: its settings, both figures, and those it is ranked by.
+  Solution row(double ticks, const Wanted& wanted) const {
+    Solution r;
+    r.settings = at(ticks);
+    r.result = evaluate(r.settings);
+    r.chip = chipInterval(r.settings);
+    if (by_ == Figures::Window) {
+      r.counts = r.result.counts;
+      r.periodNs = r.result.periodNs;
+      r.frequencyHz = r.result.frequencyHz;
+    } else {
+      r.counts = r.chip.cycles / (s_.prescale * s_.postscale);
+      r.periodNs = r.chip.seconds * 1e9;
+      r.frequencyHz = 1 / r.chip.seconds;
+    }
+    r.errorPpm = errorPpm(r.achieved(wanted.quantity), wanted.value);
+    return r;
   }
 
 private:
-  const TimerSpec& spec_;
-  Width width_;
-  int adjust_ = 0;
+  TimerSettings s_;
+  Figures by_;
+  int offset_ = 0;
   double lowest_ = 0;
   double highest_ = 0;
 };
-
-// The period (ns) or frequency (Hz) of `counts` ticks, in the arithmetic of
-// evaluate(): period = counts x tick µs x 1000, frequency = tick Hz / counts.
-double valueAt(const TimerResult& tick, double counts, Quantity q) {
-  return q == Quantity::Period ? counts * tick.tickUs * 1000 : tick.tickHz / counts;
-}
-
-// Counts of `ticks` register ticks with the ISR corrections, added in the
-// order evaluate() adds them.
-double countsOf(double ticks, const TimerSettings& s) { return ticks + s.timeout + s.overhead; }
-
-struct Candidate {
-  double ticks;
-  double counts;
-  double errorPpm;
-};
-
-// Smaller error first, then more counts.
-bool better(const Candidate& a, const Candidate& b) {
-  if (std::abs(a.errorPpm) != std::abs(b.errorPpm)) return std::abs(a.errorPpm) < std::abs(b.errorPpm);
-  return a.counts > b.counts;
-}
 
 struct Interval {
   double low;
   double high;
 };
 
-// The best row of one configuration, if its best count fits the register.
-std::optional<Solution> bestOf(const TimerSettings& base, const Wanted& wanted, Interval& reached) {
-  const Register reg(base);
-  TimerSettings s = base;
-  s.preload = reg.preloadFor(reg.lowest());
-  const TimerResult tick = evaluate(s);
+// Smaller error first, then more counts.
+bool better(const Solution& a, const Solution& b) {
+  if (std::abs(a.errorPpm) != std::abs(b.errorPpm)) return std::abs(a.errorPpm) < std::abs(b.errorPpm);
+  return a.counts > b.counts;
+}
 
-  const double a = valueAt(tick, countsOf(reg.lowest(), s), wanted.quantity);
-  const double b = valueAt(tick, countsOf(reg.highest(), s), wanted.quantity);
+// The best row of one configuration, if its best count fits the register.
+std::optional<Solution> bestOf(const TimerSettings& base, const Wanted& wanted, Figures by, Interval& reached) {
+  const Register reg(base, by);
+  const double a = reg.row(reg.lowest(), wanted).achieved(wanted.quantity);
+  const double b = reg.row(reg.highest(), wanted).achieved(wanted.quantity);
   reached = {std::min(a, b), std::max(a, b)};
 
-  // The count that would hit the wanted value: the configuration takes part
-  // when that count, rounded (halves up), is one its register holds; its best
-  // whole count then lies next to it.
-  const double exactCounts = wanted.quantity == Quantity::Period ? wanted.value / (tick.tickUs * 1000)
-                                                                 : tick.tickHz / wanted.value;
-  const double nearest = std::floor(exactCounts - s.timeout - s.overhead + 0.5);
+  // The configuration takes part when the ticks that would hit the wanted
+  // value, rounded (halves up), are ticks its register holds; its best whole
+  // count then lies next to them.
+  const double nearest = std::floor(reg.ticksFor(wanted) + 0.5);
   if (!std::isfinite(nearest) || !reg.holds(nearest)) return std::nullopt;
-  std::optional<Candidate> best;
+  std::optional<Solution> best;
   for (double ticks = nearest - 1; ticks <= nearest + 1; ++ticks) {
     if (!reg.holds(ticks)) continue;
-    const double counts = countsOf(ticks, s);
-    const Candidate c{ticks, counts, errorPpm(valueAt(tick, counts, wanted.quantity), wanted.value)};
-    if (!best || better(c, *best)) best = c;
+    Solution row = reg.row(ticks, wanted);
+    if (!best || better(row, *best)) best = std::move(row);
   }
-
-  Solution row;
-  row.settings = s;
-  row.settings.preload = reg.preloadFor(best->ticks);
-  row.result = evaluate(row.settings);
-  row.errorPpm = errorPpm(row.achieved(wanted.quantity), wanted.value);
-  return row;
+  return best;
 }
 
 bool considered(const SolveRequest& request, const TimerChoice& choice) {
@@ -131,7 +143,7 @@ bool ranksBefore(const Solution& a, const Solution& b) {
   const double ea = std::abs(a.errorPpm);
   const double eb = std::abs(b.errorPpm);
   if (ea != eb) return ea < eb;
-  if (a.result.counts != b.result.counts) return a.result.counts > b.result.counts;
+  if (a.counts != b.counts) return a.counts > b.counts;
   if (a.settings.timer != b.settings.timer) return a.settings.timer < b.settings.timer;
   if (a.settings.prescale != b.settings.prescale) return a.settings.prescale < b.settings.prescale;
   if (a.settings.postscale != b.settings.postscale) return a.settings.postscale < b.settings.postscale;
@@ -161,7 +173,7 @@ SolveOutcome solve(const SolveRequest& request) {
         if (request.postscale && *request.postscale != post) continue;
         base.postscale = post;
         Interval r{};
-        if (auto row = bestOf(base, request.wanted, r)) out.solutions.push_back(*row);
+        if (auto row = bestOf(base, request.wanted, request.by, r)) out.solutions.push_back(*row);
         reached.push_back(r);
       }
     }

@@ -9,11 +9,16 @@
 #include <optional>
 #include <vector>
 
+#include "timer/chip_interval.h"
 #include "timer/timer_model.h"
 
 namespace tickwell {
 
 enum class Quantity { Period, Frequency };
+
+// Which figures a row is ranked by: the interval the chip produces
+// (chipInterval), or the window's own figures (evaluate).
+enum class Figures { Chip, Window };
 
 // A wanted interrupt period (ns) or frequency (Hz); positive and finite.
 struct Wanted {
@@ -51,6 +56,7 @@ struct SolveRequest {
   bool pr2Adjust = false;
   double timeout = 0;   // ISR timeout, cycles
   double overhead = 0;  // ISR overhead, cycles
+  Figures by = Figures::Window;
 };
 
 struct Solution {
@@ -58,14 +64,21 @@ struct Solution {
   // value written to the register (what the slider shows), with the
   // adjustment's raise already in it.
   TimerSettings settings;
-  TimerResult result;  // evaluate(settings)
+  TimerResult result;  // evaluate(settings): the window's figures
+  ChipInterval chip;   // chipInterval(settings): the chip's
+  // The figures the row is ranked by, the chip's or the window's: timer
+  // ticks from one interrupt to the next, the period (ns) and the frequency
+  // (Hz).
+  double counts = 0;
+  double periodNs = 0;
+  double frequencyHz = 0;
   // (achieved - wanted) / wanted in parts per million, rounded to 1e-6 ppm,
   // so that results that differ only in the last bits of a double rank alike.
   double errorPpm = 0;
 
   bool exact() const { return errorPpm == 0; }
   // The period (ns) or frequency (Hz) of the row, as wanted.
-  double achieved(Quantity q) const { return q == Quantity::Period ? result.periodNs : result.frequencyHz; }
+  double achieved(Quantity q) const { return q == Quantity::Period ? periodNs : frequencyHz; }
 };
 
 // What the considered configurations reach, in the unit of the wanted value:
@@ -93,9 +106,9 @@ struct SolveOutcome {
 //   6. 8-bit before 16-bit.
 // A configuration takes part when the wanted value lies within half a tick
 // of what its register reaches: the count that would hit the wanted value,
-// rounded to a whole count (halves up), is one the register holds. PR2 is never 0: it counts like 1 but leaves Timer2 switched off.
-// With TMR0 Adjust the Timer0 preload is at least 2: below, the window
-// switches the adjustment off.
+// rounded to a whole count (halves up), is one the register holds. PR2 is
+// never 0: it leaves Timer2 switched off. With TMR0 Adjust the Timer0 preload
+// is at least 2: below, the window switches the adjustment off.
 SolveOutcome solve(const SolveRequest& request);
 
 // The ranking above: true when `a` comes before `b`.

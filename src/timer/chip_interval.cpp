@@ -12,21 +12,22 @@ constexpr double kLowByteWrittenAfterHigh = 4;
 
 }  // namespace
 
-ChipInterval chipInterval(const TimerSettings& s) {
+double routineCycles(const TimerSettings& s) {
   const TimerSpec& spec = timerSpec(s.timer);
+  if (spec.countsToMatch()) return 0;
+  const bool alone = s.family == Family::PIC16 && spec.writeLossCycles > 0;
+  // The 16-bit TMR0 of a PIC18 counts on through its write.
+  const bool held = spec.writeLossCycles > 0 && s.width == Width::Bits8;
+  const double routine = kToVector + s.timeout + s.overhead +
+                         (alone ? kLowByteWrittenAlone : kLowByteWrittenAfterHigh) + (held ? spec.writeLossCycles : 0);
+  return routine * (s.fosc4 ? 1 : 4);
+}
+
+ChipInterval chipInterval(const TimerSettings& s) {
   const double tick = s.prescale * s.postscale;
+  const double registerTicks = timerSpec(s.timer).countsToMatch() ? s.preload + 1 : fullCount(s.width) - s.preload;
   ChipInterval chip;
-  if (spec.countsToMatch()) {
-    chip.cycles = (s.preload + 1) * tick;
-  } else {
-    const bool alone = s.family == Family::PIC16 && spec.writeLossCycles > 0;
-    // The 16-bit TMR0 of a PIC18 counts on through its write.
-    const bool held = spec.writeLossCycles > 0 && s.width == Width::Bits8;
-    const double routine = kToVector + s.timeout + s.overhead +
-                           (alone ? kLowByteWrittenAlone : kLowByteWrittenAfterHigh) +
-                           (held ? spec.writeLossCycles : 0);
-    chip.cycles = (fullCount(s.width) - s.preload) * tick + routine * (s.fosc4 ? 1 : 4);
-  }
+  chip.cycles = registerTicks * tick + routineCycles(s);
   chip.seconds = chip.cycles * (s.fosc4 ? 4 : 1) / s.oscHz;
   return chip;
 }

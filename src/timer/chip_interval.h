@@ -31,4 +31,8 @@ struct ChipInterval {
 // (tests/sim) for every timer of both families.
 ChipInterval chipInterval(const TimerSettings& settings);
 
+// The cycles the routine adds to the register's count on the chip (0 for a
+// timer that reloads itself), in the unit of ChipInterval::cycles.
+double routineCycles(const TimerSettings& settings);
+
 }  // namespace tickwell

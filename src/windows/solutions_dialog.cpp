@@ -26,9 +26,9 @@ SolutionsDialog::SolutionsDialog(SolutionsTable table, Apply apply, QWidget* par
   setWindowTitle(QStringLiteral("Tickwell: All Solutions"));
   auto* page = new QVBoxLayout(this);
 
-  auto* heading = new QLabel(qs(model_.heading()));
-  heading->setTextFormat(Qt::PlainText);
-  page->addWidget(heading);
+  heading_ = new QLabel(qs(model_.heading()));
+  heading_->setTextFormat(Qt::PlainText);
+  page->addWidget(heading_);
 
   auto* filters = new QHBoxLayout;
   filters->addWidget(new QLabel(QStringLiteral("Timers:")));
@@ -55,6 +55,15 @@ SolutionsDialog::SolutionsDialog(SolutionsTable table, Apply apply, QWidget* par
     filters->addWidget(box);
   }
   filters->addSpacing(16);
+  auto* byWindow = new QCheckBox(QStringLiteral("Window's figures"));
+  byWindow->setToolTip(QStringLiteral("Rank by the window's own figures instead of the interval the chip produces"));
+  byWindow->setChecked(model_.request().by == Figures::Window);
+  connect(byWindow, &QCheckBox::toggled, this, [this](bool on) {
+    model_.setFigures(on ? Figures::Window : Figures::Chip);
+    heading_->setText(qs(model_.heading()));
+    fill();
+  });
+  filters->addWidget(byWindow);
   exactOnly_ = new QCheckBox(QStringLiteral("Exact only"));
   connect(exactOnly_, &QCheckBox::toggled, this, [this](bool on) {
     model_.setExactOnly(on);

@@ -41,6 +41,7 @@ private:
 
   SolutionsTable model_;
   Apply onApply_;
+  QLabel* heading_ = nullptr;
   QLabel* summary_ = nullptr;
   QTableWidget* table_ = nullptr;
   QCheckBox* exactOnly_ = nullptr;
