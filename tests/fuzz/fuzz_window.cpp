@@ -7,14 +7,11 @@
 // A violated invariant prints what failed and the scenario that led there,
 // then aborts. TICKWELL_FUZZ_PRINT=1 prints every line run, so that a
 // finding turns into a scenario file.
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <ostream>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "invariants.h"
@@ -22,12 +19,8 @@
 
 namespace {
 
-// Texts at the edges of what the entries take, and what they refuse.
-const std::array<std::string, 32> kTexts = {
-    "",     " ",     "abc",   "12a",    "-1",     "0",     "0.0",   "1e400", "1e-320", "NaN",   "1,000",
-    "4",    "48",    "49",    "999",    "1000",   "1e9",   "0.001", "0.5",   "253",    "255.5", "256",
-    "65536", "32768", "12.5", "7.3728", "998400", "0.9984", "5e-7", "  5  ", "\xC2\xB5", std::string(300, '9')};
-const std::array<long long, 10> kValues = {0, 1, 2, 253, 254, 255, 256, 65535, 70000, -5};
+const std::vector<std::string>& kTexts = tickwell::checks::kEdgeTexts;
+const long long kValues[] = {0, 1, 2, 253, 254, 255, 256, 65535, 70000, -5};
 const char* const kCommands[] = {"type", "click", "pick", "slide", "tab", "focus", "answer"};
 
 std::string line(std::uint8_t command, std::uint8_t control, std::uint8_t value, const std::vector<std::string>& names) {
@@ -35,7 +28,7 @@ std::string line(std::uint8_t command, std::uint8_t control, std::uint8_t value,
   const std::string& name = names[control % names.size()];
   if (c == "type") return c + " " + name + " " + kTexts[value % kTexts.size()];
   if (c == "pick") return c + " " + name + " " + std::to_string(value % 17);
-  if (c == "slide") return c + " " + name + " " + std::to_string(kValues[value % kValues.size()]);
+  if (c == "slide") return c + " " + name + " " + std::to_string(kValues[value % std::size(kValues)]);
   if (c == "tab") return "tab Ts1 " + std::to_string(value % 4 + 1);
   if (c == "answer") return value % 2 ? "answer ok" : "answer cancel";
   return c + " " + name;

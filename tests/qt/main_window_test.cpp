@@ -23,33 +23,23 @@ TEST_F(MainWindowTest, EveryWidgetShowsTheStateAfterEveryGesture) {
   const Qt::Key moves[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End};  // lists, sliders
   const char* const texts[] = {"", "0", "1", "20", "4.5", "255", "65535", "0.001", "1e9", "-3", "12,5", "x", "1e11"};
   QRandomGenerator rng(20260214);
-  std::string done;
   for (int n = 0; n < 800; ++n) {
     auto i = rng.bounded(int(widgets.size()));
     while (!widgets[i].second->isVisible() || !widgets[i].second->isEnabled()) i = rng.bounded(int(widgets.size()));
     const auto& [name, target] = widgets[i];
     platform.answer = rng.bounded(2) ? MsgAnswer::Ok : MsgAnswer::Cancel;
-    done += "\n  " + name + (platform.answer == MsgAnswer::Ok ? ": " : " (Cancel): ");
     const bool list = qobject_cast<QComboBox*>(target) || qobject_cast<QSlider*>(target);
     if (qobject_cast<QLineEdit*>(target)) {
-      const char* text = texts[rng.bounded(int(std::size(texts)))];
-      const bool enter = rng.bounded(3) == 0;
-      type(target, text);
-      if (enter) key(target, Qt::Key_Return);
-      done += "type '" + std::string(text) + (enter ? "' Enter" : "'");
+      type(target, texts[rng.bounded(int(std::size(texts)))]);
+      if (rng.bounded(3) == 0) key(target, Qt::Key_Return);
     } else if (auto* tabs = qobject_cast<QTabBar*>(target)) {
-      const int tab = rng.bounded(tabs->count());
-      QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
-      done += "tab " + std::to_string(tab);
+      QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(rng.bounded(tabs->count())).center());
     } else if (list || rng.bounded(4) == 0) {
-      const Qt::Key pressed = list ? moves[rng.bounded(int(std::size(moves)))] : Qt::Key_Space;
-      key(target, pressed);
-      done += QKeySequence(pressed).toString().toStdString();
+      key(target, list ? moves[rng.bounded(int(std::size(moves)))] : Qt::Key_Space);
     } else {
       click(target);
-      done += "click";
     }
-    ASSERT_EQ(test::shownWrongly(*window), "") << "after:" << done;
+    ASSERT_EQ(test::shownWrongly(*window), "") << "after gesture " << n << " on " << name << " (the seed repeats them)";
   }
   EXPECT_GT(platform.prompts.size(), 5u) << "message boxes met";
 }
@@ -59,83 +49,56 @@ TEST_F(MainWindowTest, TabFollowsTheReadingOrderWithOneStopPerOptionGroup) {
     SCOPED_TRACE(timer);
     click(timer);
     std::vector<std::string> expected;  // what is shown and usable; of an option group its selected option
-    for (QWidget* widget : window->readingOrder()) {
-      const auto* option = qobject_cast<QRadioButton*>(widget);
-      if (widget && widget->isVisible() && widget->isEnabled() && (!option || option->isChecked()))
+    for (QWidget* widget : window->readingOrder())
+      if (widget && widget->isVisible() && widget->isEnabled() &&
+          (!qobject_cast<QRadioButton*>(widget) || widget->property("checked").toBool()))
         expected.push_back(nameOf(widget));
-    }
     w(expected.front())->setFocus(Qt::TabFocusReason);
-    std::vector<std::string> stops{nameOf(QApplication::focusWidget())};
-    for (std::size_t i = 0; i < expected.size(); ++i) {  // once round, back to the first
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    std::vector<std::string> stops;  // once round, back to the first
+    for (std::size_t i = 0; i <= expected.size(); ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
       stops.push_back(nameOf(QApplication::focusWidget()));
-    }
     expected.push_back(expected.front());
     EXPECT_EQ(stops, expected);
   }
 }
 
-TEST_F(MainWindowTest, ArrowKeysSelectTheNearestUsableOptionOfTheGroup) {
-  const struct {
-    const char* before;  // clicked first, when given
-    const char* start;
-    Qt::Key arrow;
-    const char* selected;  // focused and selected afterwards
-  } rows[] = {  // the presets lie four to a column, "Other" below them; Timer1 counts in 16 bits only
-      {nullptr, "opTmr(0)", Qt::Key_Right, "opTmr(1)"},   {nullptr, "opTmr(2)", Qt::Key_Left, "opTmr(1)"},
-      {nullptr, "opTmr(3)", Qt::Key_Right, "opTmr(3)"},   {nullptr, "opPIC16", Qt::Key_Right, "opPIC18"},
-      {nullptr, "opFreq(5)", Qt::Key_Down, "opFreq(6)"},  {nullptr, "opFreq(5)", Qt::Key_Right, "opFreq(9)"},
-      {nullptr, "opFreq(3)", Qt::Key_Down, "opFreq(15)"}, {"opTmr(1)", "opMode(1)", Qt::Key_Left, "opMode(1)"},
-      {"opTmr(0)", "opMode(1)", Qt::Key_Left, "opMode(0)"},
+// Arrows select the nearest usable option of the group (the presets lie four to
+// a column, "Other" below them; Timer1 counts in 16 bits only) and focus it;
+// Space and Enter on a unit caption or button, Enter in a search entry, act as a click.
+TEST_F(MainWindowTest, KeysActAsTheClickOfTheControlTheyReach) {
+  using enum Qt::Key;
+  // The key on `target`, after a click on `first` (typed into an entry instead) and on an option `target`;
+  // `reached`: the control whose click the key makes.
+  const struct { const char* target; Qt::Key key; const char *reached, *first; } rows[] = {
+      {"opTmr(0)", Key_Right, "opTmr(1)", ""}, {"opTmr(3)", Key_Right, "opTmr(3)", ""},
+      {"opPIC16", Key_Right, "opPIC18", ""}, {"opFreq(5)", Key_Right, "opFreq(9)", ""},
+      {"opFreq(3)", Key_Down, "opFreq(15)", ""}, {"opMode(1)", Key_Left, "opMode(0)", "opTmr(0)"},
+      {"opMode(1)", Key_Left, "opMode(1)", "opTmr(1)"}, {"LabelCycle", Key_Space, "LabelCycle", ""},
+      {"LabelHz", Key_Return, "LabelHz", ""}, {"LabelHz2", Key_Enter, "LabelHz2", ""},
+      {"lblInputOSC", Key_Space, "lblInputOSC", ""}, {"txtSearchInt", Key_Return, "cmdSearch", "100000"},
+      {"txtSearchFreq", Key_Enter, "cmdSearch", "10000"}, {"btnInterrupt", Key_Return, "btnInterrupt", ""},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(std::string(r.start) + " to " + r.selected + (r.before ? std::string(" after ") + r.before : ""));
+    SCOPED_TRACE(std::string(r.target) + " " + QKeySequence(r.key).toString().toStdString() + " after " + r.first);
     open();
-    if (r.before) click(r.before);
-    click(r.start);
-    key(w(r.start), r.arrow);
-    EXPECT_EQ(nameOf(QApplication::focusWidget()), r.selected);
-    EXPECT_TRUE(static_cast<QRadioButton*>(w(r.selected))->isChecked());
-    EXPECT_EQ(test::shownWrongly(*window), "");
-  }
-}
-
-TEST_F(MainWindowTest, SpaceAndEnterOnUnitCaptionsAndEnterInASearchEntryActAsTheirClick) {
-  const struct {
-    const char* target;
-    const char* typed;  // into the target first, when given
-    Qt::Key key;
-    const char* like;  // the control whose click the key makes
-  } rows[] = {
-      {"LabelCycle", nullptr, Qt::Key_Space, "LabelCycle"},    {"LabelHz", nullptr, Qt::Key_Return, "LabelHz"},
-      {"LabelHz2", nullptr, Qt::Key_Enter, "LabelHz2"},        {"lblInputOSC", nullptr, Qt::Key_Space, "lblInputOSC"},
-      {"lblInputOSC", nullptr, Qt::Key_Return, "lblInputOSC"}, {"txtSearchInt", "100000", Qt::Key_Return, "cmdSearch"},
-      {"txtSearchFreq", "10000", Qt::Key_Enter, "cmdSearch"},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(std::string(r.target) + " " + QKeySequence(r.key).toString().toStdString());
-    if (r.typed) type(w(r.target), r.typed);
-    const WindowState before = window->state();
+    const bool option = qobject_cast<QRadioButton*>(w(r.target)), entry = qobject_cast<QLineEdit*>(w(r.target));
+    if (*r.first && !entry) click(r.first);
+    if (option) click(r.target);
+    if (entry) type(w(r.target), r.first);
+    const WindowState clicked = tickwell::apply(window->state(), *clickAction(r.reached)).state;
     key(w(r.target), r.key);
-    EXPECT_FALSE(window->state() == before);
-    EXPECT_TRUE(window->state() == tickwell::apply(before, *clickAction(r.like)).state);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->state() == clicked; }, 1000));  // a button's click animates
+    EXPECT_EQ(nameOf(QApplication::focusWidget()), option ? r.reached : r.target);
   }
 }
 
 TEST_F(MainWindowTest, AMessageBoxStandsInFrontOfTheValuesItSpeaksOfAndItsOkIsFollowedUp) {
-  const struct {
-    const char* entry;  // typed into first, when given
-    const char* text;
-    const char* button;
-    MsgAnswer answer;
-  } rows[] = {
+  const struct { const char *entry, *text, *button; MsgAnswer answer; } rows[] = {  // `text` typed into `entry` first
       {"txtSearchInt", "65536", "cmdSearch", MsgAnswer::Ok},        // the nearest value set
       {"txtSearchInt", "99999999999", "cmdSearch", MsgAnswer::Ok},  // refused: "0" back after the box
       {"txtSearchFreq", "99999999", "cmdSearch", MsgAnswer::Ok},    // likewise
-      {"txtFreq", "20", "cmdResetData", MsgAnswer::Ok},
-      {"txtFreq", "20", "cmdResetData", MsgAnswer::Cancel},
-      {nullptr, "", "cmdExit", MsgAnswer::Cancel},
-      {nullptr, "", "cmdExit", MsgAnswer::Ok},
+      {"txtFreq", "20", "cmdResetData", MsgAnswer::Ok}, {"txtFreq", "20", "cmdResetData", MsgAnswer::Cancel},
+      {nullptr, "", "cmdExit", MsgAnswer::Cancel}, {nullptr, "", "cmdExit", MsgAnswer::Ok},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(std::string(r.button) + " after " + r.text + (r.answer == MsgAnswer::Ok ? ", OK" : ", Cancel"));
@@ -159,7 +122,8 @@ TEST_F(MainWindowTest, AMessageBoxStandsInFrontOfTheValuesItSpeaksOfAndItsOkIsFo
   }
 }
 
-TEST_F(MainWindowTest, NothingMovesWhenTheTimerChanges) {
+// A timer change moves nothing; the listing it shows copies whole, CR LF and all, by Ctrl+C or its button.
+TEST_F(MainWindowTest, ATimerChangeMovesNothingAndItsListingCopiesWhole) {
   const auto places = [this] {  // where every shown widget sits, and the window's size
     std::map<std::string, QRect> out{{"the window", window->rect()}};
     WindowView view = window->view();
@@ -170,25 +134,18 @@ TEST_F(MainWindowTest, NothingMovesWhenTheTimerChanges) {
     return out;
   };
   const auto timer0 = places();
-  for (const char* timer : {"opTmr(1)", "opTmr(2)", "opTmr(3)", "opTmr(0)", "opTmr(2)", "opTmr(1)"}) {
-    click(timer);
-    ASSERT_TRUE(window->view().opTmr[std::size_t(timer[6] - '0')].selected) << timer;
+  for (const std::size_t timer : {1, 2, 3, 0, 2, 1}) {
+    SCOPED_TRACE("Timer" + std::to_string(timer));
+    click("opTmr(" + std::to_string(timer) + ")");
+    ASSERT_TRUE(window->view().opTmr[timer].selected);
     for (const auto& [name, place] : places())
-      EXPECT_EQ(place, timer0.contains(name) ? timer0.at(name) : place) << name << " moved on " << timer;
-  }
-}
-
-TEST_F(MainWindowTest, CopyingFromAListingKeepsItsCrLf) {
-  auto* tabs = static_cast<QTabBar*>(w("Ts1"));
-  for (int tab = 0; tab < tabs->count(); ++tab) {
-    SCOPED_TRACE(tab);
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
-    click(w("txtTimer"));
+      EXPECT_EQ(place, timer0.contains(name) ? timer0.at(name) : place) << name;
     QTest::keyClick(w("txtTimer"), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(w("txtTimer"), Qt::Key_C, Qt::ControlModifier);
-    const std::string& listing = window->view().txtTimer[std::size_t(tab)].text;
-    ASSERT_NE(listing.find("\r\n"), std::string::npos);
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), listing);
+    click("cmdCopyListing");
+    const std::string& listing = window->view().txtTimer[timer].text;
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), listing) << "Ctrl+C";
+    EXPECT_EQ(platform.clipboard, listing) << "the copy button";
   }
 }
 
