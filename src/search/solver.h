@@ -56,7 +56,7 @@ struct SolveRequest {
   bool pr2Adjust = false;
   double timeout = 0;   // ISR timeout, cycles
   double overhead = 0;  // ISR overhead, cycles
-  Figures by = Figures::Window;
+  Figures by = Figures::Chip;
 };
 
 struct Solution {

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <regex>
 #include <sstream>
 #include <tuple>
@@ -16,6 +17,7 @@
 #include "calculator/apply.h"
 #include "calculator/render.h"
 #include "forms/gestures.h"
+#include "timer/chip_interval.h"
 
 #define TICKWELL_REQUIRE_SIM_TOOLS()                                                                   \
   if (std::system("command -v gpasm >/dev/null && command -v gpsim >/dev/null") != 0) {                \
@@ -89,43 +91,62 @@ std::string registerHeader(Family chip) {
 }
 
 constexpr std::size_t kXC8 = 3, kAssembler = 4;  // in the window's list of languages
-constexpr long kUntimed = 9999;  // ticks of a row not timed: no interrupt (PR2 = 0), or before the routine returns
-
-// A configuration set on the window, and the interval gpsim counts between two entries of the interrupt
-// vector: the window's period + cycles + ticks x prescale x postscale. Reloading Timer0/1/3: cycles = the
-// routine's NOPs + the position of its write of the count's low byte (2nd on the PIC16's TMR0, else 4th) + the
-// 2 cycles a TMR0 write holds the count (PIC16, PIC18 8-bit) + 1 to the vector, and "TMR0 Adjust" added 2
-// ticks for those 2 cycles (ticks = -2). Timer2 is exact with "PR2 Adjust", one tick short without (ticks = 1).
+// A configuration set on the window. The routine at the vector runs the ISR timeout and overhead as NOPs, then
+// reloads Timer0, 1 or 3; gpsim counts the cycles between two entries of the vector, which must be the chip's
+// interval as chipInterval() gives it. Rows not timed: Timer2 off (PR2 = 0), or an interval shorter than the
+// routine.
 struct Row {
-  const char* name;
+  std::string name;
   Family chip;
   int timer;
   bool bits16;                // opMode(1): the PIC18's Timer0 in 16-bit mode
   int pre, post, preload;     // cbPre and cbPost indices; the slider
   bool adjust;                // "TMR0 Adjust" or "PR2 Adjust" clicked after the slider
   const char* mhz;            // typed into txtFreq; nullptr keeps the 4 MHz preset
-  int delay;                  // NOPs in the interrupt routine before its reload
-  long cycles, ticks;         // the interval, as above
+  int timeout, overhead;      // typed into txtTimeout and txtOverhead
+  bool timed = true;
 };
 void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
 const Row kRows[] = {
-    // name                    chip timer 16-bit pre post preload adjust MHz delay cycles ticks
-    {"P16T0Pre1Preload0",       P16, 0, false, 0, 0,     0, false, nullptr,  0, 5,  0},
-    {"P16T0Pre8Preload255",     P16, 0, false, 3, 0,   255, false, nullptr,  0, 5,  0},
-    {"P16T0Pre32Adjusted",      P16, 0, false, 5, 0,    96, true,  "8",      0, 5, -2},
-    {"P16T0Pre256Delay3",       P16, 0, false, 8, 0,    61, false, nullptr,  3, 8,  0},
-    {"P16T1Pre2Preload65535",   P16, 1, false, 1, 0, 65535, false, nullptr,  0, 5,  0},
-    {"P16T2Pre1Post1Pr2Zero",   P16, 2, false, 0, 0,     0, false, nullptr,  0, 0, kUntimed},
-    {"P16T2Pre4Post2Adjusted",  P16, 2, false, 1, 1,   249, true,  nullptr,  0, 0,  0},
-    {"P16T2Pre16Post3Pr2Max",   P16, 2, false, 2, 2,   255, false, nullptr,  0, 0,  1},
-    {"P18T0Bit8Pre4Delay3",     P18, 0, false, 2, 0,   200, true,  nullptr,  3, 10, -2},
-    {"P18T0Bit16Pre1Max",       P18, 0, true,  0, 0, 65535, false, nullptr,  0, 0, kUntimed},
-    {"P18T0Bit16Pre256Middle",  P18, 0, true,  8, 0, 32768, false, nullptr,  0, 5,  0},
-    {"P18T1Pre8Delay3",         P18, 1, false, 3, 0,     0, false, nullptr,  3, 8,  0},
-    {"P18T2Pre4Post10Adjusted", P18, 2, false, 1, 9,   249, true,  nullptr,  0, 0,  0},
-    {"P18T3Pre4Preload40000",   P18, 3, false, 2, 0, 40000, false, "7.3728", 0, 5,  0},
+    // name                    chip timer 16-bit pre post preload adjust MHz   timeout overhead
+    {"P16T0Pre1Preload0",       P16, 0, false, 0, 0,     0, false, nullptr,  0, 0},
+    {"P16T0Pre8Preload255",     P16, 0, false, 3, 0,   255, false, nullptr,  0, 0},
+    {"P16T0Pre32Adjusted",      P16, 0, false, 5, 0,    96, true,  "8",      0, 0},
+    {"P16T0Pre256Delay3",       P16, 0, false, 8, 0,    61, false, nullptr,  1, 2},
+    {"P16T1Pre2Preload65535",   P16, 1, false, 1, 0, 65535, false, nullptr,  0, 0},
+    {"P16T2Pre1Post1Pr2Zero",   P16, 2, false, 0, 0,     0, false, nullptr,  0, 0, false},
+    {"P16T2Pre4Post2Adjusted",  P16, 2, false, 1, 1,   249, true,  nullptr,  0, 0},
+    {"P16T2Pre16Post3Pr2Max",   P16, 2, false, 2, 2,   255, false, nullptr,  0, 0},
+    {"P18T0Bit8Pre4Delay3",     P18, 0, false, 2, 0,   200, true,  nullptr,  0, 3},
+    {"P18T0Bit16Pre1Max",       P18, 0, true,  0, 0, 65535, false, nullptr,  0, 0, false},
+    {"P18T0Bit16Pre256Middle",  P18, 0, true,  8, 0, 32768, false, nullptr,  0, 0},
+    {"P18T1Pre8Delay3",         P18, 1, false, 3, 0,     0, false, nullptr,  3, 0},
+    {"P18T2Pre4Post10Adjusted", P18, 2, false, 1, 9,   249, true,  nullptr,  0, 0},
+    {"P18T3Pre4Preload40000",   P18, 3, false, 2, 0, 40000, false, "7.3728", 0, 0},
 };
+
+// Configurations drawn at random, each timed: at least 40 cycles more than the routine, at most 2 million.
+std::vector<Row> randomRows() {
+  std::mt19937 random(20261207);
+  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  const char* oscillators[] = {nullptr, "1", "8", "20", "7.3728", "32"};
+  std::vector<Row> rows;
+  while (rows.size() < 200) {
+    Row r{"Random" + std::to_string(rows.size()), pick(2) == 0 ? P16 : P18, 0, false, 0, 0, 0, pick(3) == 0,
+          oscillators[pick(6)], pick(3) == 0 ? pick(8) : 0, pick(2) == 0 ? pick(60) : 0};
+    r.timer = pick(r.chip == P16 ? 3 : 4);
+    r.bits16 = r.chip == P18 && r.timer == 0 && pick(2) == 0;
+    const int pres = r.timer == 0 ? 9 : r.timer == 2 ? 3 : 4, full = r.timer == 2 ? 256 : r.timer == 0 && !r.bits16 ? 256 : 65536;
+    r.pre = pick(pres);
+    r.post = r.timer == 2 ? pick(16) : 0;
+    r.preload = r.timer == 2 ? 1 + pick(255) : pick(full);
+    const long ratio = r.timer == 2 ? (1L << (2 * r.pre)) * (r.post + 1) : 1L << r.pre;
+    const long cycles = (r.timer == 2 ? r.preload + 1 : full - r.preload) * ratio;
+    if (cycles >= r.timeout + r.overhead + 40 && cycles <= 2000000) rows.push_back(r);
+  }
+  return rows;
+}
 
 using Registers = std::map<std::string, int>;
 
@@ -146,7 +167,7 @@ std::string program(const Row& r, int preset, const std::string& listing) {
   const std::string n = std::to_string(r.timer), pie = r.timer == 3 ? "PIE2" : "PIE1", pir = r.timer == 3 ? "PIR2" : "PIR1";
   auto load = [](int value, const std::string& reg) { return "\tMOVLW\tD'" + std::to_string(value) + "'\n\tMOVWF\t" + reg + "\n"; };
   std::string isr;
-  for (int i = 0; i < r.delay; ++i) isr += "\tNOP\n";
+  for (int i = 0; i < r.timeout + r.overhead; ++i) isr += "\tNOP\n";
   if (r.timer == 0 && p16) isr += load(preset, "TMR0");
   else if (r.timer != 2) isr += load(preset >> 8, "TMR" + n + "H") + load(preset & 0xFF, "TMR" + n + "L");
   isr += r.timer == 0 ? "\tBCF\tINTCON,TMR0IF\n" : "\tBCF\t" + pir + ",TMR" + n + "IF\n";
@@ -185,12 +206,14 @@ std::array<Registers, 4> hostRun(const fs::path& dir, Family chip, const std::ar
 
 Measured measure(const Row& r) {
   const fs::path dir = workDir(r.name);
+  const std::string timeout = std::to_string(r.timeout), overhead = std::to_string(r.overhead);
   WindowState w;  // the row's gestures on the window
   for (const std::optional<Action>& gesture :
        {r.mhz ? typeAction("txtFreq", r.mhz) : std::nullopt, clickAction("opTmr(" + std::to_string(r.timer) + ")"),
         r.chip == P18 ? clickAction("opPIC18") : std::nullopt, r.bits16 ? clickAction("opMode(1)") : std::nullopt,
         pickAction("cbPre", r.pre), pickAction("cbPost", r.post), slideAction("sl1", r.preload),
-        r.adjust ? clickAction(r.timer == 2 ? "chkPR2" : "chkTMR0") : std::nullopt})
+        r.adjust ? clickAction(r.timer == 2 ? "chkPR2" : "chkTMR0") : std::nullopt,
+        typeAction("txtTimeout", timeout), typeAction("txtOverhead", overhead)})
     if (gesture) w = tickwell::apply(w, *gesture).state;
   Measured m{.settings = settingsOf(w)};
   for (int language = 0; language < 5; ++language)  // the listing shown, CR LF and all
@@ -202,7 +225,7 @@ Measured measure(const Row& r) {
   const std::vector<std::string> regs{std::istream_iterator<std::string>(names), {}};
   std::string read;  // gpsim's commands that print them: their names in lower case
   for (const std::string& reg : regs) for (const char ch : reg + "\n") read += static_cast<char>(std::tolower(ch));
-  const std::size_t n = regs.size(), entries = r.ticks == kUntimed ? 0 : 4;
+  const std::size_t n = regs.size(), entries = r.timed ? 4 : 0;
   std::string script = "break e start\nrun\n" + read + "break e listed\nrun\n" + read + "status\nbreak e vector\n";
   for (std::size_t i = 0; i < entries; ++i) script += "run\ncycles\n";
   const std::vector<std::uint64_t> printed = simulate(dir, program(r, m.settings.preload, m.listings[kAssembler]), script);
@@ -250,12 +273,12 @@ TEST_P(Listing, OnTheChip) {
   for (auto& [reg, value] : want)
     if (reg.starts_with("TMR" + std::to_string(row.timer))) value = reg.ends_with('H') ? p >> 8 : p & 0xFF;
   for (std::size_t language = 0; language < kAssembler; ++language) EXPECT_EQ(m.written[language], want) << m.listings[language];
-  if (row.ticks == kUntimed) return;
-  const long window = std::lround(evaluate(s).periodNs * s.oscHz / 4e9), tick = std::lround(s.prescale * s.postscale);
-  EXPECT_EQ(m.intervals, std::vector<long>(3, window + row.cycles + row.ticks * tick));  // in instruction cycles
+  if (!row.timed) return;
+  EXPECT_EQ(m.intervals, std::vector<long>(3, std::lround(chipInterval(s).cycles))) << "in instruction cycles";
 }
 
 INSTANTIATE_TEST_SUITE_P(Configurations, Listing, ::testing::ValuesIn(kRows), ::testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Random, Listing, ::testing::ValuesIn(randomRows()), ::testing::PrintToStringParamName());
 
 // The assembler examples toggle PORTB every 400 Timer0 interrupts, at the period their header
 // states; the XC8 ones (their keywords stubbed) compile against the chip's registers.

@@ -69,8 +69,12 @@ TEST(WindowTest, SolveRequestAndEverySolutionApplied) {
       s = tickwell::apply(s, ApplySettings{row->settings, request->wanted}).state;
       ASSERT_EQ(settingsOf(s), row->settings);
       const WindowView v = render(s);
-      // The label beside the search reports on the row applied.
-      EXPECT_TRUE(v.lblSearchError.caption.ends_with(", error " + ppmText(row->errorPpm) + " ppm"))
+      // The label beside the search reports what the window shows for the row
+      // applied, though the row may be ranked by the chip's figures.
+      const Quantity q = request->wanted.quantity;
+      const double shownPpm =
+          errorPpm(q == Quantity::Period ? row->result.periodNs : row->result.frequencyHz, request->wanted.value);
+      EXPECT_TRUE(v.lblSearchError.caption.ends_with(", error " + ppmText(shownPpm) + " ppm"))
           << v.lblSearchError.caption;
       EXPECT_EQ(v.lblInterrupt.caption, shownPeriod(row->result.periodNs, s.periodUnit));
       EXPECT_EQ(v.lblHz.caption, shownFrequency(row->result.frequencyHz, s.frequencyUnit));
