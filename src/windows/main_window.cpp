@@ -552,22 +552,29 @@ void MainWindow::centre() {
   const QScreen* screen = this->screen();
   if (!screen) return;
   const QRect area = screen->availableGeometry();
+  // The frame is the window manager's and known once the window is shown;
+  // before, a title bar and borders as the style draws them stand for it.
+  QSize frame = frameGeometry().size() - size();
+  if (frame.isNull()) {
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    frame = QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * border);
+  }
   // Taller or wider than the screen leaves (a 768-line laptop with a panel,
   // 150 % on 1080 lines): the window scrolls, so every control stays
   // reachable.
-  const QSize frame = frameGeometry().size() - size();
-  if (frameGeometry().height() > area.height() || frameGeometry().width() > area.width()) {
-    QWidget* page = takeCentralWidget();
+  if (height() + frame.height() > area.height() || width() + frame.width() > area.width()) {
+    const QSize wanted = size() + QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this), 0);
     auto* scroll = new QScrollArea;
-    scroll->setWidget(page);
+    scroll->setWidget(takeCentralWidget());
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     setCentralWidget(scroll);
-    const QSize wanted = page->sizeHint() + QSize(scroll->verticalScrollBar()->sizeHint().width(), 0);
+    // The minimum size the page set on the window goes with it.
+    layout()->activate();
     resize(wanted.boundedTo(area.size() - frame));
   }
-  const QSize size = frameGeometry().size();
-  move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+  const QSize outer = size() + frame;
+  move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,7 @@
 // The calculator window's Qt view: widgets that show the state after any input,
 // the keyboard, message boxes, a steady layout, listings copied unchanged.
+#include "app/startup.h"
+#include "qt_platform.h"
 #include "test_support.h"
 
 namespace tickwell {
@@ -77,6 +79,7 @@ TEST_F(MainWindowTest, KeysActAsTheClickOfTheControlTheyReach) {
       {"LabelHz", Key_Return, "LabelHz", ""}, {"LabelHz2", Key_Enter, "LabelHz2", ""},
       {"lblInputOSC", Key_Space, "lblInputOSC", ""}, {"txtSearchInt", Key_Return, "cmdSearch", "100000"},
       {"txtSearchFreq", Key_Enter, "cmdSearch", "10000"}, {"btnInterrupt", Key_Return, "btnInterrupt", ""},
+      {"btnSearchInt", Key_Enter, "btnSearchInt", ""}, {"cmdSearch", Key_Return, "cmdSearch", ""},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(std::string(r.target) + " " + QKeySequence(r.key).toString().toStdString() + " after " + r.first);
@@ -89,6 +92,11 @@ TEST_F(MainWindowTest, KeysActAsTheClickOfTheControlTheyReach) {
     key(w(r.target), r.key);
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->state() == clicked; }, 1000));  // a button's click animates
     EXPECT_EQ(nameOf(QApplication::focusWidget()), option ? r.reached : r.target);
+    // A search leaves the wanted period selected, so that typing replaces it.
+    const TextBoxView& wanted = window->view().txtSearchInt;
+    if (const auto* edit = qobject_cast<QLineEdit*>(w("txtSearchInt")); wanted.selLength > 0) {
+      EXPECT_EQ(edit->selectedText().toStdString(), wanted.text.substr(std::size_t(wanted.selStart), std::size_t(wanted.selLength)));
+    }
   }
 }
 
@@ -122,15 +130,16 @@ TEST_F(MainWindowTest, AMessageBoxStandsInFrontOfTheValuesItSpeaksOfAndItsOkIsFo
   }
 }
 
-// A timer change moves nothing; the listing it shows copies whole, CR LF and all, by Ctrl+C or its button.
-TEST_F(MainWindowTest, ATimerChangeMovesNothingAndItsListingCopiesWhole) {
+// A timer or oscillator change moves nothing (a bold option keeps its width); the listing shown copies whole,
+// CR LF and all, by Ctrl+C or its button.
+TEST_F(MainWindowTest, ATimerOrOscillatorChangeMovesNothingAndTheListingCopiesWhole) {
   const auto places = [this] {  // where every shown widget sits, and the window's size
-    std::map<std::string, QRect> out{{"the window", window->rect()}};
+    std::map<std::string, QPoint> out{{"the window", QPoint(window->width(), window->height())}};
     WindowView view = window->view();
     for (const NamedControl& c : namedControls(view))
       if (QWidget* widget = window->widget(c.name); widget && widget->isVisibleTo(window.get()))
         out[c.name.starts_with("txtTimer(") ? "the listing shown" : c.name] =
-            QRect(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
+            widget->mapTo(window.get(), QPoint(0, 0));
     return out;
   };
   const auto timer0 = places();
@@ -147,6 +156,33 @@ TEST_F(MainWindowTest, ATimerChangeMovesNothingAndItsListingCopiesWhole) {
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), listing) << "Ctrl+C";
     EXPECT_EQ(platform.clipboard, listing) << "the copy button";
   }
+  for (std::size_t osc = 0; osc < window->view().opFreq.size(); ++osc) {
+    click("opFreq(" + std::to_string(osc) + ")");
+    for (const auto& [name, place] : places())
+      EXPECT_EQ(place, timer0.contains(name) ? timer0.at(name) : place) << name << " after opFreq(" << osc << ")";
+  }
+}
+
+// Started as the program starts, on the screen the test runs on (CMakeLists.txt: a 1366 x 768 laptop, where it
+// fits, and 1920 x 1080 at 150 %, 720 lines high for Qt, where it scrolls): the screen passes on its device
+// pixels, the window fits it, and scrolls to what it cannot show.
+TEST(ScreenTest, TheWindowFitsTheScreenAndScrollsToWhatItCannotShow) {
+  if (qEnvironmentVariableIsEmpty("TICKWELL_SCREEN")) GTEST_SKIP() << "runs on the screens of CMakeLists.txt";
+  QtPlatform platform;
+  ASSERT_TRUE(CheckScreenResolution(platform));
+  MainWindow window(platform);
+  window.adjustSize();
+  window.centre();
+  window.show();
+  // Its own area; the frame is the window manager's, and the test platform's is one pixel wide.
+  const QRect area = window.screen()->availableGeometry(), own = window.geometry();
+  EXPECT_TRUE(area.contains(own)) << own.x() << "," << own.y() << " " << own.width() << "x" << own.height();
+  auto* scroll = qobject_cast<QScrollArea*>(window.centralWidget());
+  ASSERT_EQ(scroll != nullptr, qgetenv("TICKWELL_SCREEN") == "scrolls");
+  if (!scroll) return;
+  QWidget* corner = window.widget("cmdExit");  // the bottom right
+  scroll->ensureWidgetVisible(corner);
+  EXPECT_TRUE(scroll->viewport()->rect().contains(QRect(corner->mapTo(scroll->viewport(), QPoint(0, 0)), corner->size())));
 }
 
 }  // namespace
