@@ -1,8 +1,9 @@
 # Installs the build into a fresh prefix and checks what the desktop needs:
-# every file inside the prefix, and the desktop entry and the metainfo naming
-# the installed program, icon and entry.
+# every file inside the prefix, the desktop entry and the metainfo naming the
+# installed program, icon and entry, and the metainfo's newest release being
+# the version built, with a date (software centres show it).
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DCONFIG=... -DAPP_ID=... -DICON_SIZES=16,32,...
-#         -DBINDIR=bin -DDATADIR=share -P check_install.cmake
+#         -DBINDIR=bin -DDATADIR=share -DVERSION=... -P check_install.cmake
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -49,6 +50,10 @@ endif()
 file(READ ${share}/metainfo/${APP_ID}.metainfo.xml xml)
 if(NOT xml MATCHES "<id>${APP_ID}</id>" OR NOT xml MATCHES "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>")
   string(APPEND problems "  the metainfo's id or launchable is not ${APP_ID}\n")
+endif()
+string(REGEX MATCH "<release [^>]*" newest "${xml}")
+if(NOT newest MATCHES "version=\"${VERSION}\" date=\"[0-9][0-9][0-9][0-9]-[01][0-9]-[0-3][0-9]\"")
+  string(APPEND problems "  the newest release is '${newest}>', not version=\"${VERSION}\" with a date=\"YYYY-MM-DD\"\n")
 endif()
 
 if(problems)
