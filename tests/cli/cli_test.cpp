@@ -1,5 +1,4 @@
-// The command line: what it reads from its values; what the tickwell binary
-// answers, as commands.out shows; calc and listing against the window.
+// The command line: what it reads from its values; the binary's answers (commands.out); calc and listing = the window.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>

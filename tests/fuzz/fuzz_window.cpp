@@ -1,12 +1,9 @@
-// libFuzzer target: runs a sequence of user actions on the calculator window
-// through the scenario driver and checks the window's invariants after each.
-//
-// Input: when the first byte is 'S', the rest is scenario text (the golden
-// scenarios seed the corpus this way); otherwise every three bytes are one
-// scenario line: a command, a control of the window, and a text or number.
-// A violated invariant prints what failed and the scenario that led there,
-// then aborts. TICKWELL_FUZZ_PRINT=1 prints every line run, so that a
-// finding turns into a scenario file.
+// libFuzzer target: user actions on the calculator window through the scenario
+// driver, the window's invariants checked after each. Input: after a first byte
+// 'S' scenario text (the golden scenarios seed the corpus so), else three bytes
+// a line: a command, a control, a text or number. A violated invariant prints
+// what failed and the scenario that led there, then aborts;
+// TICKWELL_FUZZ_PRINT=1 prints every line run, to make a finding a scenario.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

@@ -108,20 +108,15 @@ struct Row {
 };
 void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
+// The ends of the counts and the rows not timed; the random rows below cover the rest.
 const Row kRows[] = {
     // name                    chip timer 16-bit pre post preload adjust MHz   timeout overhead
-    {"P16T0Pre1Preload0",       P16, 0, false, 0, 0,     0, false, nullptr,  0, 0},
     {"P16T0Pre8Preload255",     P16, 0, false, 3, 0,   255, false, nullptr,  0, 0},
     {"P16T0Pre32Adjusted",      P16, 0, false, 5, 0,    96, true,  "8",      0, 0},
-    {"P16T0Pre256Delay3",       P16, 0, false, 8, 0,    61, false, nullptr,  1, 2},
     {"P16T1Pre2Preload65535",   P16, 1, false, 1, 0, 65535, false, nullptr,  0, 0},
     {"P16T2Pre1Post1Pr2Zero",   P16, 2, false, 0, 0,     0, false, nullptr,  0, 0, false},
-    {"P16T2Pre4Post2Adjusted",  P16, 2, false, 1, 1,   249, true,  nullptr,  0, 0},
     {"P16T2Pre16Post3Pr2Max",   P16, 2, false, 2, 2,   255, false, nullptr,  0, 0},
-    {"P18T0Bit8Pre4Delay3",     P18, 0, false, 2, 0,   200, true,  nullptr,  0, 3},
     {"P18T0Bit16Pre1Max",       P18, 0, true,  0, 0, 65535, false, nullptr,  0, 0, false},
-    {"P18T0Bit16Pre256Middle",  P18, 0, true,  8, 0, 32768, false, nullptr,  0, 0},
-    {"P18T1Pre8Delay3",         P18, 1, false, 3, 0,     0, false, nullptr,  3, 0},
     {"P18T2Pre4Post10Adjusted", P18, 2, false, 1, 9,   249, true,  nullptr,  0, 0},
     {"P18T3Pre4Preload40000",   P18, 3, false, 2, 0, 40000, false, "7.3728", 0, 0},
 };

@@ -6,9 +6,8 @@
 #pragma once
 
 #include <algorithm>
-#include <cctype>
+#include <regex>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "app/number_text.h"
@@ -22,17 +21,9 @@ inline const std::vector<std::string> kEdgeTexts = {
     "\xC2\xB5", std::string(300, '9')};
 
 // True when the text shows a word "inf", "infinity" or "nan" in any case ("Info" is not).
-inline bool showsInfOrNan(std::string_view text) {
-  std::string word;
-  for (const char c : std::string(text) + ' ') {
-    if (std::isalpha(static_cast<unsigned char>(c)))
-      word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    else if (word == "inf" || word == "infinity" || word == "nan")
-      return true;
-    else
-      word.clear();
-  }
-  return false;
+inline bool showsInfOrNan(const std::string& text) {
+  static const std::regex word(R"((^|[^A-Za-z])(inf|infinity|nan)([^A-Za-z]|$))", std::regex::icase);
+  return std::regex_search(text, word);
 }
 
 // Everything that does not hold, one line each; empty when the window is sound.

@@ -99,10 +99,8 @@ TEST(NumberTextTest, RoundHalfEven) {
   for (const auto& r : rows) EXPECT_EQ(roundHalfEven(r.value), r.rounded) << r.value;
   EXPECT_TRUE(std::isnan(roundHalfEven(kNaN)));
   // Control values: any double converts without overflow.
-  EXPECT_EQ(wholeValue(12.5), 12);
-  EXPECT_EQ(wholeValue(-1e300), -1000000000);
-  EXPECT_EQ(wholeValue(1e300), 1000000000);
-  EXPECT_EQ(wholeValue(kNaN), 0);
+  for (const auto& [value, whole] : {std::pair{12.5, 12}, {-1e300, -1000000000}, {1e300, 1000000000}, {kNaN, 0}})
+    EXPECT_EQ(wholeValue(value), whole) << value;
 }
 
 }  // namespace

@@ -64,11 +64,9 @@ std::vector<Solution> bruteForce(const SolveRequest& req) {
 }
 
 std::string describe(const Solution& s) {
-  std::ostringstream o;
-  o << "Timer" << s.settings.timer << (s.settings.width == Width::Bits8 ? " 8-bit" : " 16-bit") << " 1:"
-    << s.settings.prescale << " 1:" << s.settings.postscale << " preload " << s.settings.preload << " counts "
-    << s.counts << " " << s.errorPpm << " ppm";
-  return o.str();
+  return (std::ostringstream() << "Timer" << s.settings.timer << (s.settings.width == Width::Bits8 ? " 8-bit" : " 16-bit") << " 1:"
+          << s.settings.prescale << " 1:" << s.settings.postscale << " preload " << s.settings.preload << " counts " << s.counts
+          << " " << s.errorPpm << " ppm").str();
 }
 
 TEST(SolverTest, AgreesWithEveryPreloadTried) {
@@ -94,10 +92,8 @@ TEST(SolverTest, AgreesWithEveryPreloadTried) {
     if (chance(0.2)) req.timers = {timerChoices(req.family)[random() % timerChoices(req.family).size()]};
     req.by = chance(0.5) ? Figures::Chip : Figures::Window;
 
-    SCOPED_TRACE(testing::Message() << "case " << i << (req.by == Figures::Chip ? " by chip" : "") << ": osc "
-                                    << req.oscHz << (req.fosc4 ? "/4" : "")
-                                    << (req.wanted.quantity == Quantity::Period ? " period " : " frequency ")
-                                    << req.wanted.value);
+    SCOPED_TRACE(testing::Message() << "case " << i << (req.by == Figures::Chip ? " by chip" : "") << ": osc " << req.oscHz
+                                    << (req.fosc4 ? "/4" : "") << (req.wanted.quantity == Quantity::Period ? " period " : " frequency ") << req.wanted.value);
     // The same rows, each configuration's best preload, ranked by the size of
     // the error (the order within a size is the next test's business).
     std::vector<std::string> expected, got;

@@ -1,8 +1,6 @@
-// The timer model against values worked out by hand: one row per rule of the
-// count (prescaler, postscaler, Fosc/4, width, family, both adjustments at
-// their edges, ISR timeout and overhead on either kind of timer), and the
-// chip's interval beside it. (The search limits are what the golden
-// scenarios show.)
+// The timer model against values worked out by hand, one row per rule of the count (prescaler, postscaler,
+// Fosc/4, width, family, both adjustments at their edges, ISR timeout and overhead on either kind of timer),
+// and the chip's interval beside it. (The golden scenarios show the search limits.)
 #include "timer/timer_model.h"
 
 #include <gtest/gtest.h>
@@ -15,10 +13,9 @@ namespace {
 using enum Width;
 using enum Family;
 
-// The window's figures and, beside them, the chip's interval: the register's
-// ticks times the scalers, plus on Timer0, 1 and 3 the routine's cycles (1 to
-// the vector, the timeout and overhead, 2 to write an 8-bit PIC16 TMR0 and 4
-// to write a low byte after the high one, 2 more that an 8-bit TMR0 holds).
+// The chip's interval: the register's ticks times the scalers, plus on Timer0, 1 and 3 the routine's cycles
+// (1 to the vector, the timeout and overhead, 2 to write an 8-bit PIC16 TMR0 and 4 to write a low byte after
+// the high one, 2 more that an 8-bit TMR0 holds).
 TEST(EvaluateTest, HandWorkedConfigurations) {
   const struct { const char* name; TimerSettings s; double tickHz, counts, periodNs, frequencyHz, clockHz,
                  chipCycles, chipNs; } rows[] = {

@@ -1,16 +1,13 @@
 // The window state: what the window asks the solver, and every solution it
-// answers, applied, leaves the window holding and showing exactly that row;
-// over random user actions, the window's invariants.
+// answers, applied, leaves the window holding and showing exactly that row.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
-#include "../support/invariants.h"
 #include "app/result_texts.h"
 #include "calculator/apply.h"
-#include "forms/gestures.h"
+#include "calculator/render.h"
 
 namespace tickwell {
 namespace {
@@ -80,44 +77,6 @@ TEST(WindowTest, SolveRequestAndEverySolutionApplied) {
       EXPECT_EQ(v.lblHz.caption, shownFrequency(row->result.frequencyHz, s.frequencyUnit));
       EXPECT_TRUE(v.txtTimer[static_cast<std::size_t>(row->settings.timer)].visible);
     }
-  }
-}
-
-// Random gestures on every usable control, the message boxes answered either
-// way: after each, the invariants hold.
-TEST(WindowTest, InvariantsHoldAfterRandomActions) {
-  const std::vector<std::string>& texts = checks::kEdgeTexts;
-  std::mt19937 random(20261207);
-  auto pick = [&](auto n) { return static_cast<std::size_t>(random() % static_cast<unsigned>(n)); };
-  WindowState s;
-  WindowView view = render(s);
-  const auto controls = namedControls(view);
-  for (int step = 0; step < 3000; ++step) {
-    const NamedControl& control = controls[pick(controls.size())];
-    const std::string& name = control.name;
-    const std::string& text = texts[pick(texts.size())];
-    if (!std::visit([](auto* c) {
-          if constexpr (std::is_base_of_v<ControlView, std::remove_pointer_t<decltype(c)>>) return c->usable();
-          return true;
-        }, control.control))
-      continue;
-    std::optional<Action> a;
-    switch (pick(6)) {
-      case 0: a = typeAction(name, text); break;
-      case 1: a = focusAction(name); break;
-      case 2: a = pickAction(name, static_cast<int>(pick(3))); break;
-      case 3: a = slideAction(name, static_cast<long long>(pick(70000)) - 5); break;
-      case 4: a = tabAction(static_cast<int>(pick(4)) + 1); break;
-      default: a = clickAction(name); break;
-    }
-    if (!a) continue;
-    Outcome o = tickwell::apply(s, *a);
-    if (o.message && o.message->onOk && pick(2)) o = tickwell::apply(o.state, *o.message->onOk);
-    if (o.exit) continue;
-    s = o.state;
-    view = render(s);
-    const auto failed = checks::violations(s, view);
-    ASSERT_TRUE(failed.empty()) << "step " << step << " at " << name << ": " << failed.front();
   }
 }
 
