@@ -27,7 +27,8 @@ TEST(NumberTextTest, ParseNumberReadsWholeTextOnly) {
       // told apart by where the first digit stands: 1e-6 x 1e315 and 1e500 x
       // 1e-100 overflow, 1e-502 x 1e100 underflows.
       {"-1e-400", true, 0}, {"1e400", false, 0}, {"0.000001e315", false, 0},
-      {"1" + zeros + "e-100", false, 0}, {"-1" + zeros + "e-100", false, 0}, {"0.0" + zeros + "1e100", true, 0}};
+      {"1" + zeros + "e-100", false, 0}, {"-1" + zeros + "e-100", false, 0}, {"0.0" + zeros + "1e100", true, 0},
+      {"0." + zeros + zeros + zeros + "1e2000", false, 0}};  // 1e499: every digit of the exponent counts
   // clang-format on
   for (const auto& r : rows) {
     const auto got = parseNumber(r.text);
