@@ -3,8 +3,7 @@
 #   cmake -DDRIVER=.../tickwell-script -DSCENARIOS=tests/scenarios -P driver_options.cmake
 cmake_minimum_required(VERSION 3.25)
 
-# run_driver(ROW STATUS STDOUT_REGEX STDERR_REGEX INPUT ARG...): the driver's
-# exit status and both outputs, with INPUT as standard input.
+# run_driver(ROW STATUS STDOUT_REGEX STDERR_REGEX INPUT ARG...): exit status and outputs, INPUT on stdin.
 function(run_driver row status out_regex err_regex input)
   execute_process(COMMAND ${DRIVER} ${ARGN} INPUT_FILE ${input} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT rc STREQUAL status OR NOT out MATCHES "${out_regex}" OR NOT err MATCHES "${err_regex}")
@@ -13,8 +12,7 @@ function(run_driver row status out_regex err_regex input)
 endfunction()
 
 set(usage "^usage: tickwell-script \\[FILE\\]\n")
-# A directory opens like a file but reads nothing: not an empty scenario. An
-# empty scenario still starts the program, which has nothing to print.
+# A directory reads nothing but is no empty scenario; an empty one starts the program, which prints nothing.
 #          row               status stdout    stderr                        input      arguments
 run_driver(HelpLong          0 "${usage}"  "^$"                             /dev/null --help)
 run_driver(UnknownLongOption 2 "^$"        "${usage}"                       /dev/null --hlep)

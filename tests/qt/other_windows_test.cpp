@@ -1,6 +1,5 @@
-// The windows opened from the calculator window: modal, the source code window
-// over the cover panel and copying its example whole; the solutions dialog
-// putting a row into the window; a link opening only what it may.
+// The windows the calculator window opens: modal, the source code window over the cover panel copying its
+// example whole, the solutions dialog putting a row into the window; a link opening only what it may.
 #include "hyperlink.h"
 #include "solutions_dialog.h"
 #include "source_code_window.h"

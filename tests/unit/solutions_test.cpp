@@ -1,5 +1,4 @@
-// The solutions dialog's table (cells, sorting, filters, the summary) and what
-// it says when nothing reaches the wanted value, on values worked out by hand.
+// The solutions dialog's table (cells, sorting, filters, summary, nothing in reach), worked out by hand.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// The window state: what the window asks the solver, and every solution it
-// answers, applied, leaves the window holding and showing exactly that row.
+// What the window asks the solver; every solution it answers, applied, is what the window holds and shows.
 #include <gtest/gtest.h>
 
 #include <string>
