@@ -1,5 +1,4 @@
-// Runs the Qt view tests. Test discovery runs this program without CTest's
-// environment, so the offscreen platform is the default here.
+// The Qt view tests, on the offscreen platform unless told otherwise (test discovery runs without CTest's env).
 #include <gtest/gtest.h>
 
 #include <QApplication>

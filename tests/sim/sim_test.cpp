@@ -35,16 +35,14 @@ std::string readFile(const fs::path& file) { std::ifstream in(file, std::ios::bi
 
 void writeFile(const fs::path& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
 
-// Runs a shell command in `dir`: its standard output and error. Throws if it fails.
-std::string run(const fs::path& dir, const std::string& command) {
+std::string run(const fs::path& dir, const std::string& command) {  // in `dir`: its output; throws if it fails
   const int status = std::system(("cd '" + dir.string() + "' && (" + command + ") >output.txt 2>&1").c_str());
   const std::string output = readFile(dir / "output.txt");
   if (status != 0) throw std::runtime_error(command + " failed:\n" + output);
   return output;
 }
 
-// An empty directory for one test's files, left in the build tree to look at.
-fs::path workDir(const std::string& name) {
+fs::path workDir(const std::string& name) {  // empty, for one test's files, left in the build tree to look at
   const fs::path dir = fs::path(SIM_WORK_DIR) / name;
   fs::remove_all(dir);
   fs::create_directories(dir);
