@@ -8,9 +8,8 @@ namespace {
 
 using MainWindowTest = test::WindowTest;
 
-// A seeded random user: clicks (or Space) on options, check boxes, buttons and
-// unit captions, typing (and Enter), keys on lists and sliders, tab clicks,
-// message boxes answered either way; not the controls that leave the window.
+// A seeded random user: clicks (or Space) on options, check boxes, buttons and unit captions, typing (and
+// Enter), keys on lists and sliders, tab clicks, message boxes answered either way; never Exit.
 TEST_F(MainWindowTest, EveryWidgetShowsTheStateAfterEveryGesture) {
   std::vector<std::pair<std::string, QWidget*>> widgets;
   WindowView view = window->view();

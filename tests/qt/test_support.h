@@ -1,5 +1,4 @@
-// Shared helpers of the Qt view tests: a platform that records what is asked
-// of the desktop, the window opened as the program opens it, real input.
+// The Qt view tests' helpers: a platform recording what is asked of the desktop, the window, real input.
 #pragma once
 
 #include <gtest/gtest.h>

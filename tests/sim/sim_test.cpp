@@ -89,10 +89,8 @@ std::string registerHeader(Family chip) {
 }
 
 constexpr std::size_t kXC8 = 3, kAssembler = 4;  // in the window's list of languages
-// A configuration set on the window. The routine at the vector runs the ISR timeout and overhead as NOPs, then
-// reloads Timer0, 1 or 3; gpsim counts the cycles between two entries of the vector, which must be the chip's
-// interval as chipInterval() gives it. Rows not timed: Timer2 off (PR2 = 0), or an interval shorter than the
-// routine.
+// A configuration set on the window; its routine runs timeout + overhead NOPs, then reloads Timer0, 1 or 3. The
+// cycles between two entries of the vector must be chipInterval(); not timed: PR2 = 0, or shorter than the routine.
 struct Row {
   std::string name;
   Family chip;

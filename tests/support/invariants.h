@@ -1,8 +1,6 @@
-// What must hold of the calculator window after every user action, whatever
-// was typed or clicked: values within their ranges, the selected options in
-// bold, no "inf" or "nan" on screen, shown results that describe one
-// interrupt, the selected timer's listing shown and ended. Shared by the unit
-// tests and the fuzzer, as are the texts at the edges of what entries take.
+// What holds of the calculator window after any action: values in range, the selected options bold, no "inf"
+// or "nan" shown, results of one interrupt, the timer's listing shown and ended; and texts at the entries'
+// edges. For the fuzzer and its replay.
 #pragma once
 
 #include <algorithm>
