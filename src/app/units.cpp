@@ -15,12 +15,6 @@ std::string DecToBin(std::int64_t n) {
   return std::string(buf.data(), res.ptr);
 }
 
-std::string binaryPadded(std::int64_t n, std::size_t width) {
-  std::string digits = DecToBin(n);
-  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-  return digits;
-}
-
 bool IsEmptyOrNumeric(std::string_view text) { return text.empty() || isNumeric(text); }
 
 }  // namespace tickwell

@@ -12,8 +12,6 @@ namespace tickwell {
 // Binary digits of n without leading zeros; 0 gives "0"; a negative n gives
 // the digits of its magnitude.
 std::string DecToBin(std::int64_t n);
-// DecToBin padded on the left with zeros to at least `width` digits.
-std::string binaryPadded(std::int64_t n, std::size_t width);
 
 // True when the text is empty or the whole text is a number.
 bool IsEmptyOrNumeric(std::string_view text);

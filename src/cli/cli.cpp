@@ -102,7 +102,6 @@ void defineOptions(QCommandLineParser& parser) {
 // ------------------------------------------------------------------ reading
 
 struct Config {
-  Command command = Command::Calc;
   Family family = Family::PIC16;
   double oscHz = 4000000;
   bool fosc4 = true;
@@ -179,7 +178,6 @@ Config readConfig(const QCommandLineParser& parser, Command command) {
 
   const Reader r(parser);
   Config c;
-  c.command = command;
   if (r.has("family")) {
     const std::string f = str(parser.value(QStringLiteral("family")).toLower());
     if (f != "pic16" && f != "pic18") throw UsageError("--family " + r.text("family") + " is not pic16 or pic18");
