@@ -159,9 +159,8 @@ TEST_F(MainWindowTest, ATimerOrOscillatorChangeMovesNothingAndTheListingCopiesWh
   }
 }
 
-// Started as the program starts, on the screen the test runs on (CMakeLists.txt: a 1366 x 768 laptop, where it
-// fits, and 1920 x 1080 at 150 %, 720 lines high for Qt, where it scrolls): the screen passes on its device
-// pixels, the window fits it, and scrolls to what it cannot show.
+// Started as the program starts on the screens of CMakeLists.txt (1366 x 768: it fits; 1920 x 1080 at 150 %, 720
+// lines for Qt: it scrolls): the screen passes on its device pixels, the window fits and scrolls to the rest.
 TEST(ScreenTest, TheWindowFitsTheScreenAndScrollsToWhatItCannotShow) {
   if (qEnvironmentVariableIsEmpty("TICKWELL_SCREEN")) GTEST_SKIP() << "runs on the screens of CMakeLists.txt";
   QtPlatform platform;

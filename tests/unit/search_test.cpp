@@ -1,7 +1,6 @@
-// The period and frequency search on values worked out by hand, where the
-// golden scenarios do not reach: halves to even, a full count equal to the
-// wanted period, the postscaler in force, the routine's timeout and overhead,
-// the limits themselves; and what the user sees as exact.
+// The period and frequency search worked out by hand where the golden scenarios do not reach: halves to even,
+// a full count equal to the wanted period, the postscaler in force, the routine's timeout and overhead, the
+// limits themselves; and what the user sees as exact.
 #include "search/search.h"
 
 #include <gtest/gtest.h>

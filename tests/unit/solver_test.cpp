@@ -1,6 +1,5 @@
-// The solver against an enumeration of every preload of every configuration
-// over random requests, and, where that enumeration says nothing, by hand: the
-// order of rows of equal error, and the prescaler and postscaler filters.
+// The solver against every preload of every configuration over random requests, and by hand where that says
+// nothing: the order of rows of equal error, the prescaler and postscaler filters.
 #include "search/solver.h"
 
 #include <gtest/gtest.h>
