@@ -95,12 +95,12 @@ std::string_view captionOf(std::string_view name) {
   return {};
 }
 
-std::string preloadCaption(const TimerSpec& spec) {
-  return spec.countsToMatch() ? std::string("PR2") : "TMR" + std::to_string(spec.number) + " Preload";
+std::string preloadCaption(const TimerSpec& facts) {
+  return facts.countsToMatch() ? std::string("PR2") : "TMR" + std::to_string(facts.number) + " Preload";
 }
 
-std::string_view countCaption(const TimerSpec& spec) {
-  return spec.countsToMatch() ? "Counts to TMR2 Reset:" : "Cycles to interrupt:";
+std::string_view countCaption(const TimerSpec& facts) {
+  return facts.countsToMatch() ? "Counts to TMR2 Reset:" : "Cycles to interrupt:";
 }
 
 }  // namespace tickwell

@@ -23,8 +23,8 @@ std::span<const ControlText> controlTexts();
 std::string_view captionOf(std::string_view name);
 
 // "TMR1 Preload", or "PR2" for a timer that counts to its period register.
-std::string preloadCaption(const TimerSpec& spec);
+std::string preloadCaption(const TimerSpec& facts);
 // "Cycles to interrupt:", or "Counts to TMR2 Reset:".
-std::string_view countCaption(const TimerSpec& spec);
+std::string_view countCaption(const TimerSpec& facts);
 
 }  // namespace tickwell

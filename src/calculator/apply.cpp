@@ -103,7 +103,7 @@ public:
 
 private:
   static std::size_t index(Box b) { return static_cast<std::size_t>(b); }
-  const TimerSpec& spec() const { return timerSpec(s_.timer); }
+  const TimerSpec& facts() const { return timerSpec(s_.timer); }
   int maxPreloadNow() const { return maxPreload(s_.width); }
   void setPreload(long long value) { s_.preload = static_cast<int>(std::clamp<long long>(value, 0, maxPreloadNow())); }
   void ask(std::string prompt, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok,
@@ -123,7 +123,7 @@ private:
     showClock(clockFrequency(settingsOf(s_)));
     for (Box b : {Box::HexH, Box::HexL, Box::DecH, Box::DecL, Box::Bin}) s_.typedOverBox(b).reset();
     listingsWritten();
-    if (!spec().countsToMatch() && s_.tmr0Adjust && s_.preload < timerSpec(0).writeLossCycles) {
+    if (!facts().countsToMatch() && s_.tmr0Adjust && s_.preload < timerSpec(0).writeLossCycles) {
       s_.tmr0Adjust = false;
       tmr0AdjustClicked();
     }
@@ -256,7 +256,7 @@ private:
     s_.width = width;
     // The width decides the family where it exists on one family only: 8-Bit
     // means PIC16, a 16-bit Timer0 means PIC18.
-    if (const auto f = width == Width::Bits8 ? spec().familyOf8Bit : spec().familyOf16Bit) selectFamily(*f);
+    if (const auto f = width == Width::Bits8 ? facts().familyOf8Bit : facts().familyOf16Bit) selectFamily(*f);
     s_.preload = 0;
     recalculate();
   }
@@ -265,7 +265,7 @@ private:
     if (family == s_.family) return;
     s_.family = family;
     // PIC16 means 8-Bit where the timer has it.
-    if (family == Family::PIC16 && spec().has8Bit) selectWidth(Width::Bits8);
+    if (family == Family::PIC16 && facts().has8Bit) selectWidth(Width::Bits8);
     listingsWritten();
   }
 
@@ -275,7 +275,7 @@ private:
   // the oscillator at 1:1 before the timer's scalers.
   void selectTimer(int timer) {
     if (timer == s_.timer) return;
-    const TimerSpec& from = spec();
+    const TimerSpec& from = facts();
     s_.saved[static_cast<std::size_t>(s_.timer)] = {
         s_.width, s_.prescalerIndex, s_.postscalerIndex, s_.timeout, s_.overhead,
         from.writeLossCycles > 0 ? s_.tmr0Adjust : from.matchLossCycles > 0 && s_.pr2Adjust, s_.preload};
@@ -283,7 +283,7 @@ private:
     const bool wasWide = s_.width == Width::Bits16;
 
     s_.timer = timer;
-    const TimerSpec& to = spec();
+    const TimerSpec& to = facts();
     const SavedTimerInputs& kept = s_.saved[static_cast<std::size_t>(timer)];
     if (wasWide) s_.family = *to.familyOf8Bit;
     if (to.onlyOn) s_.family = *to.onlyOn;

@@ -42,15 +42,15 @@ std::string searchReportText(const SearchReport& r) {
 }  // namespace
 
 TimerSettings settingsOf(const WindowState& s) {
-  const TimerSpec& spec = timerSpec(s.timer);
+  const TimerSpec& facts = timerSpec(s.timer);
   TimerSettings t;
   t.family = s.family;
   t.timer = s.timer;
   t.width = s.width;
   t.oscHz = s.osc.value;
   t.fosc4 = s.fosc4;
-  t.prescale = spec.prescalers[static_cast<std::size_t>(s.prescalerIndex)].ratio;
-  t.postscale = spec.hasPostscaler ? s.postscalerIndex + 1 : 1;
+  t.prescale = facts.prescalers[static_cast<std::size_t>(s.prescalerIndex)].ratio;
+  t.postscale = facts.hasPostscaler ? s.postscalerIndex + 1 : 1;
   t.preload = s.preload;
   t.tmr0Adjust = s.tmr0Adjust;
   t.pr2Adjust = s.pr2Adjust;
@@ -109,13 +109,13 @@ namespace {
 // The options, check boxes, lists and sliders: what is chosen, and what can
 // be chosen.
 void renderChoices(const WindowState& s, WindowView& v) {
-  const TimerSpec& spec = timerSpec(s.timer);
+  const TimerSpec& facts = timerSpec(s.timer);
   const bool pic16 = s.family == Family::PIC16;
   for (std::size_t i = 0; i < v.opTmr.size(); ++i) v.opTmr[i].selected = v.opTmr[i].bold = static_cast<int>(i) == s.timer;
   for (std::size_t i = 0; i < v.opMode.size(); ++i)
     v.opMode[i].selected = v.opMode[i].bold = static_cast<int>(i) == static_cast<int>(s.width);
-  v.opMode[0].enabled = spec.has8Bit;
-  v.opMode[1].enabled = spec.has16Bit;
+  v.opMode[0].enabled = facts.has8Bit;
+  v.opMode[1].enabled = facts.has16Bit;
   for (std::size_t i = 0; i < v.opFreq.size(); ++i)
     v.opFreq[i].selected = v.opFreq[i].bold = static_cast<int>(i) == s.oscPreset;
   v.family[0].selected = v.family[0].bold = pic16;
@@ -125,11 +125,11 @@ void renderChoices(const WindowState& s, WindowView& v) {
   // An adjustment box that could no longer add its cycles is disabled, unless
   // it is checked (so that it can still be unchecked).
   v.chkTMR0.checked = s.tmr0Adjust;
-  v.chkTMR0.visible = v.lblNoteTMR0.visible = spec.writeLossCycles > 0;
-  v.chkTMR0.enabled = !(spec.writeLossCycles > 0 && s.preload >= 254 && !s.tmr0Adjust);
+  v.chkTMR0.visible = v.lblNoteTMR0.visible = facts.writeLossCycles > 0;
+  v.chkTMR0.enabled = !(facts.writeLossCycles > 0 && s.preload >= 254 && !s.tmr0Adjust);
   v.chkPR2.checked = s.pr2Adjust;
-  v.chkPR2.visible = v.lblNotePR2.visible = spec.matchLossCycles > 0;
-  v.chkPR2.enabled = !(spec.matchLossCycles > 0 && s.preload >= 255 && !s.pr2Adjust);
+  v.chkPR2.visible = v.lblNotePR2.visible = facts.matchLossCycles > 0;
+  v.chkPR2.enabled = !(facts.matchLossCycles > 0 && s.preload >= 255 && !s.pr2Adjust);
 
   v.cbPre.list = &prescalerList(s.timer);
   v.cbPre.index = s.prescalerIndex;
@@ -137,12 +137,12 @@ void renderChoices(const WindowState& s, WindowView& v) {
   v.lblOff1.visible = s.prescalerIndex == 0;
   v.lblWDT.visible = pic16 && s.prescalerIndex >= 1;
   v.cbPost.index = s.postscalerIndex;
-  v.cbPost.enabled = v.txtPostBits.enabled = spec.hasPostscaler;
+  v.cbPost.enabled = v.txtPostBits.enabled = facts.hasPostscaler;
   v.cbPost.backColor = v.txtPostBits.backColor = scalerColor(s.postscalerIndex);
   v.lblOff2.visible = s.postscalerIndex == 0;
   v.cbComment.index = static_cast<int>(s.language);
 
-  v.frPreload.caption = preloadCaption(spec);
+  v.frPreload.caption = preloadCaption(facts);
   v.sl1.value = v.sl1.selStart = s.preload;
   v.sl1.max = maxPreload(s.width);
   v.sl1.tick = s.width == Width::Bits8 ? 10 : 1000;
@@ -177,15 +177,15 @@ void renderBoxes(const WindowState& s, const TimerSettings& settings, const Time
 
 // The results and their units.
 void renderResults(const WindowState& s, const TimerSettings& settings, const TimerResult& r, WindowView& v) {
-  const TimerSpec& spec = timerSpec(s.timer);
+  const TimerSpec& facts = timerSpec(s.timer);
   v.lblChip.caption = chipText(settings, r, s.periodUnit);
   v.lblCycle.caption = tickText(r.tickUs, s.cycleUnit, s.tickShownByUnitClick);
   v.lblFreq.caption = clockText(r.tickHz, s.tickFrequencyUnit);
   v.lblClockFreq.caption = clockText(r.clockHz, s.clockUnit);
   v.lblInterrupt.caption = shownPeriod(r.periodNs, s.periodUnit);
   v.lblHz.caption = shownFrequency(r.frequencyHz, s.frequencyUnit);
-  v.lblTicks2Int.caption = text(countCaption(spec));
-  v.lblToInterrupt.caption = spec.countsToMatch() ? integerText(s.preload) : plainNumber(r.registerCount);
+  v.lblTicks2Int.caption = text(countCaption(facts));
+  v.lblToInterrupt.caption = facts.countsToMatch() ? integerText(s.preload) : plainNumber(r.registerCount);
   v.lblMin.caption = limitPeriodText(r.limits.minPeriodNs, s.periodUnit);
   v.lblMax.caption = limitPeriodText(r.limits.maxPeriodNs, s.periodUnit);
   v.lblMinFreq.caption = limitFrequencyText(r.limits.minFreqHz, s.frequencyUnit);

@@ -214,8 +214,8 @@ struct Texts {
 
 Texts textsOf(const ListingRequest& r) {
   const TimerSettings& s = r.settings;
-  const TimerSpec& spec = timerSpec(s.timer);
-  const int preIndex = spec.prescalerIndex(s.prescale).value_or(0);
+  const TimerSpec& facts = timerSpec(s.timer);
+  const int preIndex = facts.prescalerIndex(s.prescale).value_or(0);
   const PreloadTexts preload = preloadTexts(s.preload);
   Texts t;
   t.prescaler = "1:" + plainNumber(s.prescale);
@@ -226,7 +226,7 @@ Texts textsOf(const ListingRequest& r) {
   t.period = shownPeriod(r.result.periodNs, r.periodUnit) + " " + std::string(caption(r.periodUnit));
   t.timeout = plainNumber(s.timeout);
   t.overhead = r.shown.overhead.value_or(plainNumber(s.overhead));
-  t.preBits = r.shown.prescalerBits.value_or(std::string(spec.prescalers[static_cast<std::size_t>(preIndex)].bits));
+  t.preBits = r.shown.prescalerBits.value_or(std::string(facts.prescalers[static_cast<std::size_t>(preIndex)].bits));
   t.postBits = r.shown.postscalerBits.value_or(std::string(postscalerBits(t.postIndex)));
   t.hexH = r.shown.presetHigh.value_or(preload.hexHigh);
   t.hexL = r.shown.presetLow.value_or(preload.hexLow);

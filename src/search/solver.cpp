@@ -19,17 +19,17 @@ namespace {
 class Register {
 public:
   Register(const TimerSettings& s, Figures by) : s_(s), by_(by) {
-    const TimerSpec& spec = timerSpec(s.timer);
+    const TimerSpec& facts = timerSpec(s.timer);
     const bool chip = by == Figures::Chip;
-    if (spec.countsToMatch()) {
+    if (facts.countsToMatch()) {
       // PR2 runs from 1: 0 leaves the timer off.
-      offset_ = chip ? 1 : s.pr2Adjust ? spec.matchLossCycles : 0;
+      offset_ = chip ? 1 : s.pr2Adjust ? facts.matchLossCycles : 0;
       lowest_ = 1 + offset_;
       highest_ = maxPreload(s.width) + offset_;
     } else {
       // With the adjustment the window keeps the preload at or above the
       // lost cycles.
-      const int kept = s.tmr0Adjust ? spec.writeLossCycles : 0;
+      const int kept = s.tmr0Adjust ? facts.writeLossCycles : 0;
       offset_ = chip ? 0 : kept;
       lowest_ = 1 + (chip ? 0 : kept);
       highest_ = fullCount(s.width) - (chip ? kept : 0);

@@ -13,13 +13,13 @@ constexpr double kLowByteWrittenAfterHigh = 4;
 }  // namespace
 
 double routineCycles(const TimerSettings& s) {
-  const TimerSpec& spec = timerSpec(s.timer);
-  if (spec.countsToMatch()) return 0;
-  const bool alone = s.family == Family::PIC16 && spec.writeLossCycles > 0;
+  const TimerSpec& facts = timerSpec(s.timer);
+  if (facts.countsToMatch()) return 0;
+  const bool alone = s.family == Family::PIC16 && facts.writeLossCycles > 0;
   // The 16-bit TMR0 of a PIC18 counts on through its write.
-  const bool held = spec.writeLossCycles > 0 && s.width == Width::Bits8;
+  const bool held = facts.writeLossCycles > 0 && s.width == Width::Bits8;
   const double routine = kToVector + s.timeout + s.overhead +
-                         (alone ? kLowByteWrittenAlone : kLowByteWrittenAfterHigh) + (held ? spec.writeLossCycles : 0);
+                         (alone ? kLowByteWrittenAlone : kLowByteWrittenAfterHigh) + (held ? facts.writeLossCycles : 0);
   return routine * (s.fosc4 ? 1 : 4);
 }
 
