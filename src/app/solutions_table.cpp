@@ -133,7 +133,7 @@ std::string SolutionsTable::cell(std::size_t row, Column column) const {
     case Column::Timer: return timerText(s.settings.timer);
     case Column::Width: return widthText(s.settings.width);
     case Column::Prescaler: return ratioText(s.settings.prescale);
-    case Column::Postscaler: return timerSpec(s.settings.timer).hasPostscaler ? ratioText(s.settings.postscale) : "-";
+    case Column::Postscaler: return factsOf(s.settings).hasPostscaler ? ratioText(s.settings.postscale) : "-";
     case Column::Preload: return integerText(s.settings.preload);
     case Column::Counts: return formatMask(s.counts, "#,###,###,##0.###");
     case Column::Period: return shownPeriod(s.periodNs, periodUnit_) + " " + std::string(caption(periodUnit_));

@@ -254,7 +254,7 @@ TimerSettings configuration(const Config& c) {
   TimerSettings s;
   s.family = c.family;
   s.timer = c.timer.value_or(0);
-  const TimerSpec& facts = timerSpec(s.timer);
+  const TimerSpec& facts = factsOf(s);
   if (!facts.availableOn(c.family)) throw UsageError(timerName(s.timer) + " exists on PIC18 only");
   s.width = c.width.value_or(facts.has8Bit ? Width::Bits8 : Width::Bits16);
   if (!facts.hasWidth(s.width))
@@ -320,8 +320,8 @@ std::string summaryOf(const TimerSettings& s) {
   std::string text = timerName(s.timer) + ", " + std::to_string(bits(s.width)) + "-bit, " +
                      (s.family == Family::PIC16 ? "PIC16" : "PIC18") + "; oscillator " + frequencyText(s.oscHz) +
                      (s.fosc4 ? " / 4" : "") + "; prescaler 1:" + plainNumber(s.prescale);
-  if (timerSpec(s.timer).hasPostscaler) text += ", postscaler 1:" + plainNumber(s.postscale);
-  text += (timerSpec(s.timer).countsToMatch() ? "; PR2 " : "; preload ") + std::to_string(s.preload);
+  if (factsOf(s).hasPostscaler) text += ", postscaler 1:" + plainNumber(s.postscale);
+  text += (factsOf(s).countsToMatch() ? "; PR2 " : "; preload ") + std::to_string(s.preload);
   if (s.tmr0Adjust) text += ", TMR0 Adjust";
   if (s.pr2Adjust) text += ", PR2 Adjust";
   if (s.timeout > 0 || s.overhead > 0)
@@ -331,7 +331,7 @@ std::string summaryOf(const TimerSettings& s) {
 
 std::string runCalc(const Config& c) {
   const TimerSettings s = configuration(c);
-  const TimerSpec& facts = timerSpec(s.timer);
+  const TimerSpec& facts = factsOf(s);
   const TimerResult r = evaluate(s);
   const TimeUnit pu = c.periodUnit.value_or(TimeUnit::Nanoseconds);
   const FrequencyUnit fu = c.frequencyUnit.value_or(FrequencyUnit::Hertz);

@@ -19,7 +19,7 @@ namespace {
 class Register {
 public:
   Register(const TimerSettings& s, Figures by) : s_(s), by_(by) {
-    const TimerSpec& facts = timerSpec(s.timer);
+    const TimerSpec& facts = factsOf(s);
     const bool chip = by == Figures::Chip;
     if (facts.countsToMatch()) {
       // PR2 runs from 1: 0 leaves the timer off.
@@ -43,7 +43,7 @@ public:
   // The settings whose register runs `ticks` (within lowest..highest).
   TimerSettings at(double ticks) const {
     TimerSettings t = s_;
-    t.preload = static_cast<int>(timerSpec(s_.timer).countsToMatch() ? ticks - offset_ : fullCount(s_.width) - ticks + offset_);
+    t.preload = static_cast<int>(factsOf(s_).countsToMatch() ? ticks - offset_ : fullCount(s_.width) - ticks + offset_);
     return t;
   }
 

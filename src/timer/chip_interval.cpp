@@ -13,7 +13,7 @@ constexpr double kLowByteWrittenAfterHigh = 4;
 }  // namespace
 
 double routineCycles(const TimerSettings& s) {
-  const TimerSpec& facts = timerSpec(s.timer);
+  const TimerSpec& facts = factsOf(s);
   if (facts.countsToMatch()) return 0;
   const bool alone = s.family == Family::PIC16 && facts.writeLossCycles > 0;
   // The 16-bit TMR0 of a PIC18 counts on through its write.
@@ -25,7 +25,7 @@ double routineCycles(const TimerSettings& s) {
 
 ChipInterval chipInterval(const TimerSettings& s) {
   const double tick = s.prescale * s.postscale;
-  const double registerTicks = timerSpec(s.timer).countsToMatch() ? s.preload + 1 : fullCount(s.width) - s.preload;
+  const double registerTicks = factsOf(s).countsToMatch() ? s.preload + 1 : fullCount(s.width) - s.preload;
   ChipInterval chip;
   chip.cycles = registerTicks * tick + routineCycles(s);
   chip.seconds = chip.cycles * (s.fosc4 ? 4 : 1) / s.oscHz;

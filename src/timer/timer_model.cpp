@@ -24,15 +24,17 @@ SearchLimits limitsOf(const TimerSettings& s, const TimerSpec& table, double tic
 
 }  // namespace
 
+const TimerSpec& factsOf(const TimerSettings& s) { return s.kind ? *kindFacts(*s.kind).facts : timerSpec(s.timer); }
+
 double clockFrequency(const TimerSettings& s) { return s.oscHz / s.prescale / s.postscale; }
 
 double registerCount(const TimerSettings& s) {
-  if (timerSpec(s.timer).countsToMatch()) return s.preload;
+  if (factsOf(s).countsToMatch()) return s.preload;
   return static_cast<double>(fullCount(s.width)) - s.preload;
 }
 
 TimerResult evaluate(const TimerSettings& s) {
-  const TimerSpec& table = timerSpec(s.timer);
+  const TimerSpec& table = factsOf(s);
   TimerResult r;
   const double divisor = s.fosc4 ? 4 : 1;
   r.tickHz = s.oscHz / divisor / s.prescale / s.postscale;

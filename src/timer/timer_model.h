@@ -10,7 +10,8 @@ namespace tickwell {
 
 struct TimerSettings {
   Family family = Family::PIC16;
-  int timer = 0;  // 0..3
+  int timer = 0;  // 0..3; on a chip, the timer's number (Timer0 to Timer12)
+  std::optional<TimerKind> kind = std::nullopt;  // a chip's timer: its kind; none: the family's generic timer
   Width width = Width::Bits8;
   double oscHz = 4000000;  // oscillator frequency
   bool fosc4 = true;       // the timer counts instruction cycles (oscillator / 4)
@@ -24,6 +25,10 @@ struct TimerSettings {
 
   bool operator==(const TimerSettings&) const = default;
 };
+
+// What the configuration's timer offers: its kind's facts on a chip, the
+// generic timer's otherwise.
+const TimerSpec& factsOf(const TimerSettings& settings);
 
 // What the search accepts for a configuration.
 struct SearchLimits {

@@ -11,6 +11,9 @@ constexpr std::array<Prescaler, 9> kTimer0Prescalers{{
 }};
 constexpr std::array<Prescaler, 4> kTimer13Prescalers{{{1, "00"}, {2, "01"}, {4, "10"}, {8, "11"}}};
 constexpr std::array<Prescaler, 3> kTimer2Prescalers{{{1, "00"}, {4, "01"}, {16, "10"}}};
+// The enhanced mid-range Timer2-type reads the fourth code as 1:64 (11 is
+// 1:16 again on the others).
+constexpr std::array<Prescaler, 4> kTimer2EnhancedPrescalers{{{1, "00"}, {4, "01"}, {16, "10"}, {64, "11"}}};
 
 // Timer1 and Timer2 have the same registers on both families.
 constexpr TimerRegisters timer1Registers{.control = "T1CON",
@@ -104,6 +107,30 @@ constexpr std::array<TimerSpec, kTimerCount> kTimers{{
      .lowestFrequencyPrescaler = LowestFrequencyPrescaler::Selected},
 }};
 
+// A chip's Timer2-type with 1:64: Timer2's facts with the longer prescaler list.
+constexpr TimerSpec kTimer2Enhanced = [] {
+  TimerSpec t = kTimers[2];
+  t.prescalers = kTimer2EnhancedPrescalers;
+  return t;
+}();
+
+constexpr std::string_view kClockUnknown =
+    "the device file does not say which clock each code of its clock select picks";
+constexpr std::array<KindFacts, 12> kKinds{{
+    {"Timer0, mid-range (OPTION_REG)", 0, &kTimers[0], false, ""},
+    {"Timer0, enhanced mid-range (OPTION_REG, TMR0CS)", 0, &kTimers[0], false, ""},
+    {"Timer0, PIC18 (T0CON, 8/16-bit)", 0, &kTimers[0], false, ""},
+    {"Timer1-type, clock select TMRxCS", 1, &kTimers[1], false, ""},
+    {"Timer1-type, clock select TMRxCS1:0 (Fosc/4 or Fosc)", 1, &kTimers[1], true, ""},
+    {"Timer2-type, prescaler 1:1/4/16", 2, &kTimers[2], false, ""},
+    {"Timer2-type, prescaler 1:1/4/16/64", 2, &kTimer2Enhanced, false, ""},
+    {"Timer0, PIC18 with T0CS1:0", 0, nullptr, false, kClockUnknown},
+    {"Timer0, T0CON0/T0CON1", 0, nullptr, false, "a prescaler to 1:32768, a postscaler and TMR0H as its period"},
+    {"Timer2-type with HLT", 2, nullptr, false, "a hardware limit timer with its own clock and reset sources"},
+    {"Timer5, motor control", 1, nullptr, false, "a motor-control timer with its own period register and modes"},
+    {"unrecognised", 0, nullptr, false, "the device file names bits this program does not know for this timer"},
+}};
+
 constexpr std::array<std::string_view, kPostscalerCount> kPostscalerBits{
     "0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111",
     "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
@@ -122,6 +149,8 @@ std::optional<int> TimerSpec::prescalerIndex(double ratio) const {
     if (prescalers[i].ratio == ratio) return static_cast<int>(i);
   return std::nullopt;
 }
+
+const KindFacts& kindFacts(TimerKind kind) { return kKinds.at(static_cast<std::size_t>(kind)); }
 
 const TimerSpec& timerSpec(int timer) { return kTimers.at(static_cast<std::size_t>(timer)); }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -85,6 +86,37 @@ struct TimerSpec {
 
 // Timer0..Timer3.
 const TimerSpec& timerSpec(int timer);
+
+// The kinds of timer a chip's device file describes, recognised from its
+// register and bit names. The first seven are supported; the others are
+// listed with the reason they are not yet.
+enum class TimerKind : std::uint8_t {
+  Timer0MidRange,   // OPTION_REG: T0CS, PSA, PS2:0
+  Timer0Enhanced,   // OPTION_REG: TMR0CS, PSA, PS2:0 (enhanced mid-range)
+  Timer0Pic18,      // T0CON: TMR0ON, T08BIT, T0CS, PSA, T0PS2:0
+  Timer1,           // TxCON: TMRxCS, TxCKPS1:0 (Timer1, Timer3)
+  Timer1Fosc,       // TxCON: TMRxCS1:0 (00 Fosc/4, 01 Fosc), TxCKPS1:0
+  Timer2,           // TxCON: TxOUTPS3:0, TMRxON, TxCKPS1:0; PRx
+  Timer2Enhanced,   // the same bits, with 11 = 1:64 (enhanced mid-range)
+  Timer0Pic18TwoBitSource,
+  Timer0Con01,
+  Timer2Hlt,
+  Timer5MotorControl,
+  Unrecognised,
+};
+
+struct KindFacts {
+  std::string_view description;  // for `tickwell devices`: "Timer2-type, 1:64"
+  // The generic timer whose listing and window this kind shares (0, 1 or 2)
+  // and its facts; null where the kind is not supported yet.
+  int role;
+  const TimerSpec* facts;
+  bool countsOscillator;     // it can count Fosc itself, not only Fosc/4
+  std::string_view reason;   // why it is not supported yet; "" where it is
+
+  bool supported() const { return facts != nullptr; }
+};
+const KindFacts& kindFacts(TimerKind kind);
 
 // Postscaler entries: index k is ratio 1:(k+1), bits k in four digits.
 inline constexpr int kPostscalerCount = 16;
