@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "timer/device.h"
 #include "timer/timer_model.h"
 #include "timer/units.h"
 
@@ -65,5 +66,12 @@ inline constexpr const char* kNotAvailable = "NOT AVAILABLE";
 // window writes every timer's listing from the selected timer's values). On
 // PIC16, Timer3's is "NOT AVAILABLE" without a line end.
 std::string listing(const ListingRequest& request, int timer);
+
+// The listing of one timer of a chip: the chip's own register and bit names,
+// bank selection where the chip needs it, the clock-select bits it has, its
+// interrupt flag cleared and its interrupt enabled; the first comment line
+// names the chip. request.settings is that timer's configuration, with its
+// kind.
+std::string deviceListing(const ListingRequest& request, const Device& device, const DeviceTimer& timer);
 
 }  // namespace tickwell
