@@ -1,92 +1,21 @@
 // The listings and examples on the simulated chip. Per configuration set on the window, the assembler listing
 // sets the timer's registers in gpsim as the window says, the other listings write the same, the interrupts
 // come as the row says. They skip where gpasm or gpsim are missing, except in CI, which installs them.
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <map>
 #include <random>
-#include <regex>
-#include <sstream>
 #include <tuple>
 
+#include "sim_tools.h"
 #include "calculator/apply.h"
 #include "calculator/render.h"
 #include "forms/gestures.h"
 #include "timer/chip_interval.h"
 
-#define TICKWELL_REQUIRE_SIM_TOOLS()                                                                   \
-  if (std::system("command -v gpasm >/dev/null && command -v gpsim >/dev/null") != 0) {                \
-    if (std::getenv("CI") != nullptr) FAIL() << "CI must have gpasm and gpsim (scripts/install-deps)"; \
-    GTEST_SKIP() << "gpasm or gpsim not installed: install gputils and gpsim (scripts/install-deps)";  \
-  }
-
 namespace tickwell::sim {
 namespace {
 
-namespace fs = std::filesystem;
 constexpr Family P16 = Family::PIC16, P18 = Family::PIC18;
-
-std::string readFile(const fs::path& file) { std::ifstream in(file, std::ios::binary); return {std::istreambuf_iterator<char>(in), {}}; }
-
-void writeFile(const fs::path& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
-
-std::string run(const fs::path& dir, const std::string& command) {  // in `dir`: its output; throws if it fails
-  const int status = std::system(("cd '" + dir.string() + "' && (" + command + ") >output.txt 2>&1").c_str());
-  const std::string output = readFile(dir / "output.txt");
-  if (status != 0) throw std::runtime_error(command + " failed:\n" + output);
-  return output;
-}
-
-fs::path workDir(const std::string& name) {  // empty, for one test's files, left in the build tree to look at
-  const fs::path dir = fs::path(SIM_WORK_DIR) / name;
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
-
-// Assembles `source` with gpasm (a warning fails, a message is advice) and runs
-// gpsim's commands on it: the values it prints (registers, cycles), in order.
-std::vector<std::uint64_t> simulate(const fs::path& dir, const std::string& source, const std::string& script) {
-  writeFile(dir / "program.asm", source);
-  writeFile(dir / "program.stc", "load s program.cod\n" + script + "quit\n");
-  const std::string gpasm = run(dir, "gpasm -I '" GPUTILS_HEADER_DIR "' program.asm");
-  if (gpasm.find("Warning[") != std::string::npos) throw std::runtime_error("gpasm:\n" + gpasm);
-  const std::string gpsim = run(dir, "timeout 100 gpsim -i -c program.stc </dev/null");
-  static const std::regex value(R"(\w+ = 0x([0-9A-Fa-f]+))");  // as gpsim prints a register or the cycle count
-  std::vector<std::uint64_t> values;
-  for (std::sregex_iterator it(gpsim.begin(), gpsim.end(), value), end; it != end; ++it) values.push_back(std::stoull((*it)[1], nullptr, 16));
-  return values;
-}
-
-// The chip's registers as a C header made from its gputils include file: bytes of
-// tw_sfr, their bits fields of REGbits at their positions (NOT_X spelt nX, as XC8 does).
-std::string registerHeader(Family chip) {
-  std::istringstream in(readFile(fs::path(GPUTILS_HEADER_DIR) / (chip == P16 ? "p16f877a.inc" : "p18f4520.inc")));
-  static const std::regex equ(R"(^(\w+)\s+EQU\s+H'([0-9A-Fa-f]+)')"), bitsSection(R"(^;-----\s*(\w+) Bits)");
-  std::string h = "extern volatile unsigned char tw_sfr[4096];\n", owner = "-";  // "-": not in the register files
-  std::map<std::string, std::map<std::string, int>> bits;
-  std::smatch m;
-  for (std::string line; std::getline(in, line);) {  // owner: "" in the register files, then each bits section's
-    if (line.starts_with(";----- Register Files") || line.starts_with(";====")) owner = line[1] == '=' ? "-" : "";
-    if (std::regex_search(line, m, bitsSection)) owner = m[1];
-    if (owner == "-" || !std::regex_search(line, m, equ)) continue;
-    const int value = std::stoi(m[2].str(), nullptr, 16);
-    if (owner.empty()) h += "#define " + m[1].str() + " (tw_sfr[" + std::to_string(value) + "])\n";
-    else if (value < 8) bits[owner].emplace(std::regex_replace(m[1].str(), std::regex("^NOT_"), "n"), value);
-  }
-  for (const auto& [reg, fields] : bits) {
-    h += "typedef union {\n  unsigned char byte;\n";
-    for (const auto& [bit, at] : fields)
-      h += "  struct {" + (at > 0 ? " unsigned char : " + std::to_string(at) + ";" : "") + " unsigned char " + bit + " : 1; };\n";
-    h += "} " + reg + "bits_t;\n#define " + reg + "bits (*(volatile " + reg + "bits_t*)&" + reg + ")\n";
-  }
-  return h;
-}
 
 constexpr std::size_t kXC8 = 3, kAssembler = 4;  // in the window's list of languages
 // A configuration set on the window; its routine runs timeout + overhead NOPs, then reloads Timer0, 1 or 3. The
@@ -173,7 +102,7 @@ std::string program(const Row& r, int preset, const std::string& listing) {
 // Runs the other listings on the host from the `reset` values: XC8's as it is, the
 // mikroBasic, mikroC and microPascal ones as C (REG.BIT as REGbits.BIT, %/$ as 0b/0x).
 std::array<Registers, 4> hostRun(const fs::path& dir, Family chip, const std::array<std::string, 5>& listings, const Registers& reset) {
-  writeFile(dir / "sfr.h", registerHeader(chip));
+  writeFile(dir / "sfr.h", registerHeader(chip == P16 ? "p16f877a" : "p18f4520"));
   std::string c = "#include <stdio.h>\n#include \"sfr.h\"\nvolatile unsigned char tw_sfr[4096];\nint main(void) {\n";
   for (std::size_t language = 0; language < kAssembler; ++language) {
     for (const auto& [reg, value] : reset) c += reg + " = " + std::to_string(value) + ";\n";
@@ -280,7 +209,7 @@ TEST(Examples, RunAtTheStatedPeriod) {
                          Row{"assembler-pic18.asm", "xc8-pic18.c", P18, 2050000, 2}}) {
     SCOPED_TRACE(row.assembler);
     const fs::path dir = workDir(row.assembler), examples = EXAMPLES_DIR;
-    writeFile(dir / "xc.h", registerHeader(row.chip) + "#define __interrupt(...)\n");
+    writeFile(dir / "xc.h", registerHeader(row.chip == P16 ? "p16f877a" : "p18f4520") + "#define __interrupt(...)\n");
     const std::string cc = "${CC:-cc} -std=gnu11 -fsyntax-only -Wall -Wextra -Werror -Wno-main -Wno-unknown-pragmas -I. '";
     EXPECT_NO_THROW(run(dir, cc + (examples / row.xc8).string() + "'"));
     const std::string text = readFile(examples / row.assembler);

@@ -1,0 +1,196 @@
+// Each chip's listings: every supported timer's assembler listing assembles with gpasm for its chip, its XC8
+// listing compiles against the chip's registers; on the chips gpsim simulates, the listing sets the registers
+// as the settings say and the interrupts come every chipInterval() cycles. Work files: build/.../devices/work.
+#include <algorithm>
+#include <cmath>
+#include <thread>
+#include <tuple>
+
+#include "sim_tools.h"
+#include "listing/listing.h"
+#include "timer/chip_interval.h"
+#include "timer/device.h"
+
+namespace tickwell::sim {
+namespace {
+
+std::string chipName(const Device& d) {  // "p16f1823", as gpasm, gpsim and the .inc files call it
+  std::string name(d.name);
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return name.erase(1, 2);
+}
+
+// 16-bit where the timer counts so on the chip's family and `wide` asks (or 8-bit is not there).
+TimerSettings settingsOf(const Device& d, const DeviceTimer& t, double prescale, double postscale, int preload, bool wide,
+                         bool fosc4 = true, double mhz = 4) {
+  TimerSettings s{.family = d.family(), .timer = t.number, .kind = t.kind, .oscHz = mhz * 1e6, .fosc4 = fosc4,
+                  .prescale = prescale, .postscale = postscale, .preload = preload, .timeout = 3, .overhead = 6};
+  const TimerSpec& f = *t.facts().facts;
+  s.width = (wide && f.countsIn(Width::Bits16, s.family)) || !f.has8Bit ? Width::Bits16 : Width::Bits8;
+  return s;
+}
+
+std::string listingOf(const TimerSettings& s, const Device& d, const DeviceTimer& t, ListingLanguage language) {
+  return deviceListing({.settings = s, .result = evaluate(s), .language = language, .lineEnd = "\n", .shown = {}}, d, t);
+}
+
+TEST(devices, assemble_every_chip) {
+  TICKWELL_REQUIRE_SIM_TOOLS();
+  const fs::path root = workDir("assemble");
+  int chips = 0, listings = 0;
+  for (const Device& d : allDevices()) {  // a folder per chip: its listings at the smallest and the largest scalers
+    if (d.refusal()) continue;
+    const std::string chip = chipName(d);
+    std::string source = "\t#include <" + chip + ".inc>\n", c = "#include \"sfr.h\"\nvolatile unsigned char tw_sfr[4096];\n";
+    for (const DeviceTimer& t : d.timers) {
+      if (!t.supported()) continue;
+      const TimerSpec& f = *t.facts().facts;
+      for (const TimerSettings& s : {settingsOf(d, t, f.prescalers.front().ratio, 1, 0, false),
+                                     settingsOf(d, t, f.largestPrescaler(), f.largestPostscaler(), 0, true, !t.facts().countsOscillator)}) try {
+          source += listingOf(s, d, t, ListingLanguage::Assembler);
+          c += "void listing" + std::to_string(++listings) + "(void) {\n" + listingOf(s, d, t, ListingLanguage::XC8) + "}\n";
+        } catch (const std::exception& e) { ADD_FAILURE() << chip << " Timer" << t.number << ": " << e.what(); }
+    }
+    fs::create_directories(root / chip);
+    writeFile(root / chip / "listings.asm", source + "\tEND\n");
+    writeFile(root / chip / "listings.c", c);
+    writeFile(root / chip / "sfr.h", registerHeader(chip));
+    ++chips;
+  }
+  run(root, "ls | xargs -P 3 -I{} sh -c 'cd {} && { gpasm -p {} -I " GPUTILS_HEADER_DIR " listings.asm; echo status $?; } >gpasm.txt 2>&1;"
+            " { ${CC:-cc} -std=gnu11 -fsyntax-only -Wall -Wextra -Werror listings.c; echo status $?; } >cc.txt 2>&1'");
+  std::string failed;
+  for (const auto& entry : fs::directory_iterator(root)) {
+    const std::string gpasm = readFile(entry.path() / "gpasm.txt"), cc = readFile(entry.path() / "cc.txt");
+    const bool asmFails = gpasm.find("Warning[") != std::string::npos || gpasm.find("Error[") != std::string::npos || !gpasm.ends_with("status 0\n");
+    if (!asmFails && cc.ends_with("status 0\n")) continue;
+    failed += " " + entry.path().filename().string();
+    ADD_FAILURE() << entry.path().filename().string() << ":\n" << (asmFails ? gpasm : cc).substr(0, 1500);
+  }
+  std::cout << chips << " chips, " << listings << " listings in each language; failing:" << (failed.empty() ? " none" : failed) << "\n";
+}
+
+// The chips gpsim 0.31 simulates (baseline parts are refused): DEVICES.md.
+constexpr const char* kSimulated =
+    "p16c61 p16c62 p16c62a p16c63 p16c64 p16c65 p16c65a p16c71 p16c712 p16c716 p16c72 p16c73 p16c74 p16c84 p16cr62 p16cr83 "
+    "p16cr84 p16f1503 p16f1705 p16f1709 p16f1788 p16f1823 p16f1825 p16f627 p16f627a p16f628 p16f628a p16f630 p16f631 p16f648a "
+    "p16f676 p16f677 p16f684 p16f685 p16f687 p16f689 p16f690 p16f716 p16f73 p16f74 p16f818 p16f819 p16f83 p16f84 p16f87 p16f871 "
+    "p16f873 p16f873a p16f874 p16f874a p16f876 p16f876a p16f877 p16f877a p16f88 p16f882 p16f883 p16f884 p16f886 p16f887 p16f913 "
+    "p16f914 p16f916 p16f917 p16lf1503 p16lf1705 p16lf1709 p16lf1788 p16lf1823 p16lf1825 p18c242 p18c252 p18c442 p18c452 "
+    "p18f1220 p18f1320 p18f14k22 p18f2221 p18f2321 p18f242 p18f2420 p18f2455 p18f248 p18f252 p18f2520 p18f2525 p18f2550 "
+    "p18f258 p18f2620 p18f26k22 p18f4221 p18f4321 p18f442 p18f4420 p18f4455 p18f448 p18f452 p18f4520 p18f4550 p18f458 "
+    "p18f4620 p18f6520";
+
+// A timer on the simulated chip; `cycles` and `periodNs`, where given, worked out by hand.
+struct Case {
+  const Device* device;
+  const DeviceTimer* timer;
+  TimerSettings settings;
+  long cycles = 0;
+  double periodNs = 0;
+};
+
+// One configuration per timer, of 300 to 200,000 cycles: 16-bit Timer0 on PIC18, Timer1-types counting Fosc where they can.
+TimerSettings chosen(const Device& d, const DeviceTimer& t) {
+  const TimerSpec& f = *t.facts().facts;
+  switch (t.facts().role) {
+    case 0: return d.family() == Family::PIC18 ? settingsOf(d, t, 2, 1, 60536, true) : settingsOf(d, t, 4, 1, 56, false);
+    case 1: return t.facts().countsOscillator ? settingsOf(d, t, 2, 1, 40000, true, false) : settingsOf(d, t, 8, 1, 60000 + t.number, true);
+    default: return settingsOf(d, t, f.largestPrescaler(), t.number + 1, 49, false);
+  }
+}
+
+// Prescale, postscale, on, clock (0 instruction cycles, 1 the oscillator, more: other sources), 16-bit: what a
+// control register selects, with the datasheets' layout for its kind.
+using Selection = std::tuple<int, int, bool, int, bool>;
+Selection decode(TimerKind kind, int con) {
+  auto bit = [con](int at) { return ((con >> at) & 1) != 0; };
+  const int timer0Pre = bit(3) ? 1 : 2 << (con & 7), timer1Pre = 1 << ((con >> 4) & 3), timer2Pre[] = {1, 4, 16, 16};
+  switch (kind) {
+    case TimerKind::Timer0MidRange: case TimerKind::Timer0Enhanced: return {timer0Pre, 1, true, bit(5) ? 2 : 0, false};
+    case TimerKind::Timer0Pic18: return {timer0Pre, 1, bit(7), bit(5) ? 2 : 0, !bit(6)};
+    case TimerKind::Timer1: return {timer1Pre, 1, bit(0), bit(1) ? 2 : 0, true};
+    case TimerKind::Timer1Fosc: return {timer1Pre, 1, bit(0), (con >> 6) & 3, true};
+    default: return {kind == TimerKind::Timer2Enhanced && (con & 3) == 3 ? 64 : timer2Pre[con & 3], ((con >> 3) & 15) + 1, bit(2), 0, false};
+  }
+}
+
+// Reset to `start`: the listing, then a loop; the routine at the vector selects the count's bank and runs NOPs for
+// timeout + overhead, reloads the count (a timer with a period reloads itself), clears the flag, returns in bank 0.
+std::string program(const Case& c, const std::string& listing) {
+  const Device& d = *c.device;
+  const DeviceTimer& t = *c.timer;
+  const int at = t.count.address;
+  std::string isr, reload;
+  if (d.core == Core::MidRange) isr = std::string(at & 0x80 ? "\tBSF\tSTATUS,RP0\n" : "") + (at & 0x100 ? "\tBSF\tSTATUS,RP1\n" : "");
+  else if (d.core == Core::Enhanced ? at >= 0x80 : at < 0xF60) isr = "\tMOVLB\t" + std::to_string(at >> (d.core == Core::Enhanced ? 7 : 8)) + "\n";
+  for (auto n = std::count(isr.begin(), isr.end(), '\n'); n < c.settings.timeout + c.settings.overhead; ++n) isr += "\tNOP\n";
+  auto load = [](int value, std::string_view reg) { return "\tMOVLW\tD'" + std::to_string(value) + "'\n\tMOVWF\t" + std::string(reg) + "\n"; };
+  if (t.period.name.empty()) isr += (t.countHigh.name.empty() ? "" : load(c.settings.preload >> 8, t.countHigh.name)) + load(c.settings.preload & 0xFF, t.count.name);
+  isr += "\tBANKSEL\t" + std::string(t.flag.reg) + "\n\tBCF\t" + std::string(t.flag.reg) + "," + std::string(t.flag.bit) + "\n";
+  isr += d.core == Core::PIC18 ? "\tRETFIE\tFAST\n" : d.core == Core::Enhanced ? "\tRETFIE\n" : "\tBCF\tSTATUS,RP0\n\tBCF\tSTATUS,RP1\n\tRETFIE\n";
+  return "\t#include <" + chipName(d) + ".inc>\n\tORG\t0\n\tGOTO\tstart\n\tORG\t" + (d.core == Core::PIC18 ? "8" : "4") + "\nvector:\n" + isr +
+         "start:\n" + listing + "listed:\n\tNOP\n\tGOTO\t$\n\tEND\n";
+}
+
+TEST(devices, on_the_chip) {
+  TICKWELL_REQUIRE_SIM_TOOLS();
+  std::vector<Case> cases;
+  std::istringstream names(kSimulated);
+  int chips = 0;
+  for (std::string name; names >> name; ++chips) {
+    const Device* d = findDevice(name.substr(1));
+    ASSERT_NE(d, nullptr) << name;
+    for (const DeviceTimer& t : d->timers)
+      if (t.supported() && !d->refusal()) cases.push_back({d, &t, chosen(*d, t)});
+  }
+  // Worked by hand: 32 MHz / 4 / 64 / 10 / (249 + 1) = 50 Hz; 16 MHz counted at 1:1 overflows after 65,536 / 16 MHz
+  // = 4.096 ms, and the routine (to the vector, 4 cycles to reload TMR1H:L) adds 5 instruction cycles = 20 clocks.
+  const Device &f1823 = *findDevice("16f1823"), &k22 = *findDevice("18f26k22");
+  TimerSettings timer2 = settingsOf(f1823, *f1823.timer(2), 64, 10, 249, false, true, 32), timer1 = settingsOf(k22, *k22.timer(1), 1, 1, 0, true, false, 16);
+  timer2.pr2Adjust = true;  // the window counts the match cycle too
+  timer1.timeout = timer1.overhead = 0;
+  cases.push_back({&f1823, f1823.timer(2), timer2, 160000, 20e6});
+  cases.push_back({&k22, k22.timer(1), timer1, 65556, 4.096e6});
+
+  std::vector<std::vector<std::uint64_t>> printed(cases.size());
+  std::vector<std::string> errors(cases.size());
+  std::vector<std::jthread> workers;
+  for (std::size_t worker = 0; worker < 3; ++worker)
+    workers.emplace_back([&, worker] {
+      for (std::size_t i = worker; i < cases.size(); i += 3) try {
+          const Case& c = cases[i];
+          std::string script = chipName(*c.device) + ".frequency = 1000000000\nbreak e listed\nrun\n";  // no watchdog reset in 4.5M cycles
+          for (const Sfr& r : {c.timer->control, c.timer->countHigh, c.timer->count, c.timer->period}) script += r.name.empty() ? "" : "reg(" + std::to_string(r.address) + ")\n";
+          printed[i] = simulate(workDir(chipName(*c.device) + "-timer" + std::to_string(c.timer->number) + (c.cycles ? "-worked" : "")),
+                                program(c, listingOf(c.settings, *c.device, *c.timer, ListingLanguage::Assembler)),
+                                script + "break c 2000000\nbreak c 3000000\nbreak c 4000000\nbreak c 5000000\nbreak e vector\n" +  // no interrupt: stop
+                                    "run\ncycles\nrun\ncycles\nrun\ncycles\nrun\ncycles\n", "-p " + chipName(*c.device));
+        } catch (const std::exception& e) { errors[i] = e.what(); }
+    });
+  workers.clear();
+
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    const Case& c = cases[i];
+    const TimerSettings& s = c.settings;
+    SCOPED_TRACE(chipName(*c.device) + " Timer" + std::to_string(c.timer->number) + " (work/" + chipName(*c.device) + "-timer...)");
+    const std::vector<std::uint64_t>& v = printed[i];
+    const std::size_t regs = 1 + !c.timer->countHigh.name.empty() + !c.timer->period.name.empty() + 1;
+    ASSERT_EQ(v.size(), regs + 4) << errors[i];
+    EXPECT_EQ(decode(*s.kind, int(v[0])), Selection(int(s.prescale), int(s.postscale), true, s.fosc4 ? 0 : 1, s.width == Width::Bits16));
+    if (c.timer->period.name.empty()) {  // the count has run on for a few ticks since the listing wrote it
+      const long count = (regs == 3 ? long(v[1]) << 8 : 0) + long(v[regs - 1]);
+      EXPECT_TRUE(count >= s.preload && count <= s.preload + 3) << "count " << count << ", preload " << s.preload;
+    } else EXPECT_EQ(long(v[regs - 1]), s.preload) << "period register";
+    const ChipInterval chip = chipInterval(s);  // where the timer counts the oscillator, in its cycles: gpsim counts instructions
+    const long instructionCycles = std::lround(chip.cycles / (s.fosc4 ? 1 : 4));
+    for (std::size_t k = regs + 1; k < v.size(); ++k) EXPECT_EQ(long(v[k] - v[k - 1]), instructionCycles) << "interval " << k - regs;
+    if (c.cycles == 0) continue;
+    EXPECT_EQ(chip.cycles, c.cycles);
+    EXPECT_DOUBLE_EQ(evaluate(s).periodNs, c.periodNs);
+  }
+  std::cout << cases.size() - 2 << " timers of " << chips << " chips simulated, and the 2 worked by hand\n";
+}
+
+}  // namespace
+}  // namespace tickwell::sim
