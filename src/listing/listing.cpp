@@ -239,8 +239,4 @@ std::string listing(const ListingRequest& request, int timer) {
   return w.text();
 }
 
-std::string deviceListing(const ListingRequest& request, const Device&, const DeviceTimer& timer) {
-  return listing(request, timer.facts().role);
-}
-
 }  // namespace tickwell

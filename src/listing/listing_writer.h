@@ -46,6 +46,9 @@ class Writer {
 
   bool assembler() const { return asm_; }
 
+  // Blanks between a statement and its comment (none in the window's listings).
+  void setCommentGap(std::string_view gap) { gap_ = gap; }
+
   const std::string& text() const { return out_; }
 
   void raw(std::string_view text) { out_ += text; }
@@ -72,6 +75,7 @@ class Writer {
     if (literal < width) name.append(width - literal, ' ');
     statement(name, value);
     if (comment) {
+      out_ += gap_;
       out_ += s_.CmtMark;
       out_ += *comment;
     }
@@ -101,7 +105,7 @@ class Writer {
     if (asm_) return load(reg, asmNumber('B', binary), comment);
     statement(std::string(reg) + " ", std::string(s_.BinPrefix) + std::string(binary));
     if (comment) {
-      out_ += ' ';
+      out_ += gap_;
       out_ += s_.CmtMark;
       out_ += *comment;
     }
@@ -121,8 +125,8 @@ class Writer {
 
   // Selects the bank of a register before it is written; only assembler
   // writes this line.
-  void bank(std::string_view reg) {
-    if (asm_) instruction("BANKSEL", reg);
+  void bank(std::string_view reg, std::optional<std::string_view> comment = std::nullopt) {
+    if (asm_) instruction("BANKSEL", reg, comment);
   }
 
  private:
@@ -177,6 +181,7 @@ class Writer {
   const ListingLanguage language_;
   const bool asm_;
   const std::string_view end_;
+  std::string_view gap_;
   std::string out_;
 };
 
