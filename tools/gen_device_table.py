@@ -220,8 +220,9 @@ def device_of(path):
 
 
 def interrupt_name(h, position, pattern):
-    names = h.bits.get("INTCON", {}).get(position, [])
-    if not names or not re.fullmatch(pattern, names[0]) or "INTCON" not in h.registers:
+    # The plain name where a header lists a combined one first (GIE_GIEH, then GIE).
+    names = [n for n in h.bits.get("INTCON", {}).get(position, []) if re.fullmatch(pattern, n)]
+    if not names or "INTCON" not in h.registers:
         return None
     return ("INTCON", h.registers["INTCON"], names[0])
 

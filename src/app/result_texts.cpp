@@ -104,4 +104,9 @@ std::string frequencyText(double hz) {
   return inLargestUnit(hz, {FrequencyUnit::Hertz, FrequencyUnit::Kilohertz, FrequencyUnit::Megahertz});
 }
 
+std::string chipIntervalText(const ChipInterval& chip, bool fosc4, TimeUnit unit) {
+  return shownPeriod(chip.seconds * 1e9, unit) + " " + std::string(caption(unit)) + ", " +
+         formatMask(chip.cycles, "#,###,###,###,##0.###") + (fosc4 ? " instruction cycles" : " oscillator cycles");
+}
+
 }  // namespace tickwell

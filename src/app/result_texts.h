@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "timer/chip_interval.h"
 #include "timer/units.h"
 
 namespace tickwell {
@@ -59,6 +60,10 @@ PreloadTexts preloadTexts(int preload);
 // An error in parts per million as the window writes it: grouped, up to three
 // decimals, with its sign unless it shows as 0 ("+7.629", "-1,600", "0").
 std::string ppmText(double ppm);
+
+// The chip's interval: "20,000,000 ns, 160,000 instruction cycles" (oscillator
+// cycles where the timer counts the oscillator itself).
+std::string chipIntervalText(const ChipInterval& chip, bool fosc4, TimeUnit unit);
 // The same error in percent, up to seven decimals ("-0.16", "+0.0007629").
 std::string percentText(double ppm);
 

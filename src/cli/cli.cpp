@@ -27,22 +27,23 @@ struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-enum class Command { Solve, Calc, Listing };
+enum class Command { Solve, Calc, Listing, Devices };
 
 struct OptionInfo {
   const char* name;
   const char* valueName;  // nullptr for a flag
   const char* description;
-  // Which commands take it: s(olve), c(alc), l(isting).
+  // Which commands take it: s(olve), c(alc), l(isting), d(evices).
   const char* commands;
 };
 
 // clang-format off
 constexpr OptionInfo kOptions[] = {
     {"family", "pic16|pic18", "Microcontroller family (default pic16).", "scl"},
+    {"device", "NAME", "A chip, such as PIC16F1823 or 18f45k22 (any case, PIC optional): its own timers, ratios and register names (see the devices command).", "scl"},
     {"osc", "FREQ", "Oscillator frequency (default 4MHz).", "scl"},
     {"no-fosc4", nullptr, "The timer counts the oscillator itself, not instruction cycles (oscillator / 4).", "scl"},
-    {"timer", "N", "Timer 0 to 3 (default 0); for solve, the one timer considered.", "scl"},
+    {"timer", "N", "Timer 0 to 3, or a timer of the --device (default 0, or the chip's first); for solve, the one timer considered.", "scl"},
     {"width", "8|16", "Counter width (default: 8-bit where the timer has it); for solve, the one width considered.", "scl"},
     {"prescaler", "N", "Prescaler ratio, as 32 for 1:32 (default 1); for solve, the only one considered.", "scl"},
     {"postscaler", "N", "Timer2 postscaler ratio 1 to 16 (default 1); for solve, the only one considered.", "scl"},
@@ -60,7 +61,7 @@ constexpr OptionInfo kOptions[] = {
     {"crlf", nullptr, "End the listing's lines with CR LF, as the window's listing (default LF).", "l"},
     {"period-unit", "UNIT", "Unit of the shown periods: ns, us, ms or s (default ns; for solve, the unit of the wanted period).", "scl"},
     {"frequency-unit", "UNIT", "Unit of the shown frequencies: Hz, kHz or MHz (default Hz; for solve, the unit of the wanted frequency).", "scl"},
-    {"json", nullptr, "Machine-readable output (JSON).", "scl"},
+    {"json", nullptr, "Machine-readable output (JSON).", "scld"},
 };
 // clang-format on
 
@@ -71,6 +72,7 @@ const char* const kDescription =
     "  solve    every timer configuration for --period or --frequency, best first\n"
     "  calc     the results of one configuration, as the window shows them\n"
     "  listing  the register listing of one configuration\n"
+    "  devices  the chips known, with their timers; FILTER picks those whose name holds it\n"
     "\n"
     "FREQ takes Hz, kHz or MHz (a bare number is Hz); TIME takes ns, us, \xC2\xB5s, ms or s\n"
     "(a bare number is seconds); both in any case. Without a command, the window starts.\n"
@@ -87,8 +89,8 @@ std::string str(const QString& s) { return s.toStdString(); }
 // The options the command line knows, with their help texts.
 void defineOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(QString::fromUtf8(kDescription));
-  parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("solve, calc or listing"),
-                               QStringLiteral("solve|calc|listing"));
+  parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("solve, calc, listing or devices"),
+                               QStringLiteral("solve|calc|listing|devices [FILTER]"));
   for (const OptionInfo& o : kOptions) {
     QCommandLineOption option(QString::fromLatin1(o.name), QString::fromUtf8(o.description));
     if (o.valueName) option.setValueName(QString::fromLatin1(o.valueName));
@@ -103,6 +105,7 @@ void defineOptions(QCommandLineParser& parser) {
 
 struct Config {
   Family family = Family::PIC16;
+  const Device* device = nullptr;
   double oscHz = 4000000;
   bool fosc4 = true;
   std::optional<int> timer;
@@ -126,6 +129,41 @@ struct Config {
 };
 
 std::string timerName(long long t) { return "Timer" + std::to_string(t); }
+
+// "0, 1, 2": the numbers of a chip's timers.
+std::string timerList(const Device& d) {
+  std::string out;
+  for (const DeviceTimer& t : d.timers) out += (out.empty() ? "" : ", ") + std::to_string(t.number);
+  return out;
+}
+
+// The chip of a --device name; an unknown or refused one is a usage error.
+const Device* chipOf(const std::string& name) {
+  const Device* d = findDevice(name);
+  if (!d) {
+    std::string nearest;
+    for (const std::string_view n : nearestDevices(name)) nearest += (nearest.empty() ? "" : ", ") + std::string(n);
+    throw UsageError("unknown device '" + name + "'; the nearest: " + nearest);
+  }
+  if (const auto why = d->refusal()) throw UsageError(std::string(d->name) + " is not supported: " + std::string(*why));
+  return d;
+}
+
+// The number of a chip's first timer that the program supports.
+int firstSupported(const Device& d) {
+  for (const DeviceTimer& t : d.timers)
+    if (t.supported()) return t.number;
+  return d.timers.front().number;
+}
+
+// A chip's timer, which must be one the program supports.
+const DeviceTimer& chipTimer(const Device& d, int number) {
+  const DeviceTimer* t = d.timer(number);
+  if (!t->supported())
+    throw UsageError(std::string(d.name) + " " + timerName(number) + " is not supported yet: " +
+                     std::string(t->facts().reason));
+  return *t;
+}
 
 class Reader {
 public:
@@ -151,16 +189,17 @@ std::optional<Command> commandOf(const std::string& word) {
   if (word == "solve") return Command::Solve;
   if (word == "calc") return Command::Calc;
   if (word == "listing") return Command::Listing;
+  if (word == "devices") return Command::Devices;
   return std::nullopt;
 }
 
-char letterOf(Command c) { return c == Command::Solve ? 's' : c == Command::Calc ? 'c' : 'l'; }
+char letterOf(Command c) { return "scld"[static_cast<int>(c)]; }
 
 std::string commandList(const char* commands) {
   std::string out;
   for (const char c : std::string_view(commands)) {
     if (!out.empty()) out += " and ";
-    out += c == 's' ? "solve" : c == 'c' ? "calc" : "listing";
+    out += c == 's' ? "solve" : c == 'c' ? "calc" : c == 'l' ? "listing" : "devices";
   }
   return out;
 }
@@ -189,11 +228,23 @@ Config readConfig(const QCommandLineParser& parser, Command command) {
                        "(0.001 Hz to 1E+15 Hz)");
     c.oscHz = *osc;
   }
+  if (r.has("device")) {
+    if (r.has("family")) throw UsageError("give --family or --device, not both: a chip has its family");
+    c.device = chipOf(r.text("device"));
+    c.family = c.device->family();
+  }
   c.fosc4 = !r.has("no-fosc4");
-  c.timer = r.read<int>("timer", [](std::string_view t) {
-    const auto v = parseWhole(t);
-    return v && *v >= 0 && *v < kTimerCount ? v : std::nullopt;
-  }, "a timer from 0 to 3");
+  if (c.device) {
+    c.timer = r.read<int>("timer", [&](std::string_view t) {
+      const auto v = parseWhole(t);
+      return v && *v >= 0 && c.device->timer(static_cast<int>(*v)) ? v : std::nullopt;
+    }, "a timer of " + std::string(c.device->name) + ": " + timerList(*c.device));
+  } else {
+    c.timer = r.read<int>("timer", [](std::string_view t) {
+      const auto v = parseWhole(t);
+      return v && *v >= 0 && *v < kTimerCount ? v : std::nullopt;
+    }, "a timer from 0 to 3");
+  }
   c.width = r.read<Width>("width", [](std::string_view t) -> std::optional<Width> {
     if (t == "8") return Width::Bits8;
     if (t == "16") return Width::Bits16;
@@ -253,7 +304,13 @@ std::string ratiosOf(const TimerSpec& facts) {
 TimerSettings configuration(const Config& c) {
   TimerSettings s;
   s.family = c.family;
-  s.timer = c.timer.value_or(0);
+  s.timer = c.timer.value_or(c.device ? firstSupported(*c.device) : 0);
+  if (c.device) {
+    const DeviceTimer& t = chipTimer(*c.device, s.timer);
+    s.kind = t.kind;
+    if (!c.fosc4 && !t.facts().countsOscillator)
+      throw UsageError(std::string(c.device->name) + " " + timerName(s.timer) + " counts Fosc/4 only");
+  }
   const TimerSpec& facts = factsOf(s);
   if (!facts.availableOn(c.family)) throw UsageError(timerName(s.timer) + " exists on PIC18 only");
   s.width = c.width.value_or(facts.has8Bit ? Width::Bits8 : Width::Bits16);
@@ -292,8 +349,9 @@ TimerSettings configuration(const Config& c) {
 const char* familyName(Family f) { return f == Family::PIC16 ? "pic16" : "pic18"; }
 int bits(Width w) { return w == Width::Bits8 ? 8 : 16; }
 
-void writeConfiguration(JsonWriter& j, const TimerSettings& s) {
+void writeConfiguration(JsonWriter& j, const TimerSettings& s, const Device* device) {
   j.key("family").value(familyName(s.family));
+  if (device) j.key("device").value(std::string(device->name));
   j.key("osc_hz").value(s.oscHz);
   j.key("fosc4").value(s.fosc4);
   j.key("timer").value(s.timer);
@@ -316,9 +374,9 @@ std::string aligned(const std::vector<std::pair<std::string, std::string>>& line
   return out;
 }
 
-std::string summaryOf(const TimerSettings& s) {
+std::string summaryOf(const TimerSettings& s, const Device* device) {
   std::string text = timerName(s.timer) + ", " + std::to_string(bits(s.width)) + "-bit, " +
-                     (s.family == Family::PIC16 ? "PIC16" : "PIC18") + "; oscillator " + frequencyText(s.oscHz) +
+                     (device ? std::string(device->name) : s.family == Family::PIC16 ? "PIC16" : "PIC18") + "; oscillator " + frequencyText(s.oscHz) +
                      (s.fosc4 ? " / 4" : "") + "; prescaler 1:" + plainNumber(s.prescale);
   if (factsOf(s).hasPostscaler) text += ", postscaler 1:" + plainNumber(s.postscale);
   text += (factsOf(s).countsToMatch() ? "; PR2 " : "; preload ") + std::to_string(s.preload);
@@ -348,15 +406,13 @@ std::string runCalc(const Config& c) {
   const std::string minFrequency = with(limitFrequencyText(r.limits.minFreqHz, fu), caption(fu));
   const std::string maxFrequency = with(limitFrequencyText(r.limits.maxFreqHz, fu), caption(fu));
   const ChipInterval chip = chipInterval(s);
-  const std::string onChip = with(shownPeriod(chip.seconds * 1e9, pu), caption(pu)) + ", " +
-                             formatMask(chip.cycles, "#,###,###,###,##0.###") +
-                             (s.fosc4 ? " instruction cycles" : " oscillator cycles");
+  const std::string onChip = chipIntervalText(chip, s.fosc4, pu);
   if (!c.json) {
     std::string countsCaption(countCaption(facts));
     countsCaption.pop_back();  // the colon
     const PreloadTexts p = preloadTexts(s.preload);
     const auto text = [](std::string_view name) { return std::string(captionOf(name)); };
-    return summaryOf(s) + "\n" +
+    return summaryOf(s, c.device) + "\n" +
            aligned({{text("lblCycleTxt"), cycle},
                     {text("lblFreqTxt"), timerClock},
                     {text("lblClockFreqTxt"), clock},
@@ -371,7 +427,7 @@ std::string runCalc(const Config& c) {
   JsonWriter j;
   j.beginObject();
   j.key("configuration").beginObject();
-  writeConfiguration(j, s);
+  writeConfiguration(j, s, c.device);
   j.endObject();
   j.key("tick_s").value(r.tickUs / 1e6);
   j.key("tick_hz").value(r.tickHz);
@@ -410,13 +466,14 @@ std::string runListing(const Config& c) {
   ListingRequest request{s, evaluate(s), c.periodUnit.value_or(TimeUnit::Nanoseconds),
                          c.frequencyUnit.value_or(FrequencyUnit::Hertz), static_cast<ListingLanguage>(c.language),
                          c.crlf ? "\r\n" : "\n", {}};
-  const std::string text = listing(request, s.timer);
+  const std::string text =
+      c.device ? deviceListing(request, *c.device, *c.device->timer(s.timer)) : listing(request, s.timer);
   if (!c.json) return text;
   JsonWriter j;
   j.beginObject();
   j.key("language").value(kListingLanguages[static_cast<std::size_t>(c.language)]);
   j.key("configuration").beginObject();
-  writeConfiguration(j, s);
+  writeConfiguration(j, s, c.device);
   j.endObject();
   j.key("line_end").value(c.crlf ? "crlf" : "lf");
   j.key("text").value(text);
@@ -502,6 +559,7 @@ std::string solutionsJson(const Wanted& wanted, const SolutionsTable& t, std::si
 Result runSolve(const Config& c) {
   SolveRequest req;
   req.family = c.family;
+  req.device = c.device;
   req.oscHz = c.oscHz;
   req.fosc4 = c.fosc4;
   req.wanted = *c.wanted;
@@ -517,6 +575,13 @@ Result runSolve(const Config& c) {
     req.postscale = static_cast<double>(*c.postscale);
   }
   for (const long long t : c.timers) {
+    if (c.device) {
+      if (t < 0 || t > 1000 || !c.device->timer(static_cast<int>(t)))
+        throw UsageError("--timers " + timerName(t) + " is not a timer of " + std::string(c.device->name) + ": " +
+                         timerList(*c.device));
+      chipTimer(*c.device, static_cast<int>(t));
+      continue;
+    }
     if (t < 0 || t >= kTimerCount) throw UsageError("--timers " + timerName(t) + " is not a timer from 0 to 3");
     if (!timerSpec(static_cast<int>(t)).availableOn(c.family)) throw UsageError(timerName(t) + " exists on PIC18 only");
   }
@@ -540,14 +605,16 @@ Result runSolve(const Config& c) {
     t.consider(i, on);
     if (!on) continue;
     any = true;
-    const TimerSpec& facts = timerSpec(choice.timer);
+    const TimerSpec& facts = choice.kind ? *kindFacts(*choice.kind).facts : timerSpec(choice.timer);
     prescalerFound = prescalerFound || facts.prescalerIndex(*req.prescale).has_value();
     postscalerFound = postscalerFound || facts.hasPostscaler;
   }
   if (!any) throw UsageError("none of the timers asked for counts in " + std::to_string(bits(*c.width)) + "-bit");
   if (!prescalerFound)
     throw UsageError("none of the timers considered has prescaler 1:" + std::to_string(*c.prescale));
-  if (!postscalerFound) throw UsageError("only Timer2 has a postscaler, and it is not considered");
+  if (!postscalerFound)
+    throw UsageError(c.device ? "none of the timers considered has a postscaler"
+                              : "only Timer2 has a postscaler, and it is not considered");
   if (t.rowCount() == 0) return {kOutOfReach, "", "tickwell: " + unreachableText(*c.wanted, t.outcome().reach) + "\n"};
 
   const std::size_t shown = c.limit == 0 ? t.rowCount() : std::min<std::size_t>(t.rowCount(), c.limit);
@@ -559,6 +626,69 @@ Result runSolve(const Config& c) {
     return {kDone, text + "\n\n" + table(t, shown), ""};
   }
   return {kDone, solutionsJson(*c.wanted, t, shown), ""};
+}
+
+// ------------------------------------------------------------------ devices
+
+std::string_view coreName(Core core) {
+  switch (core) {
+    case Core::Baseline: return "baseline PIC16";
+    case Core::MidRange: return "mid-range PIC16";
+    case Core::Enhanced: return "enhanced mid-range PIC16";
+    case Core::PIC18: break;
+  }
+  return "PIC18";
+}
+
+// The chips whose name holds the filter, each with its timers and their kinds.
+Result runDevices(const std::string& filter, bool json) {
+  const std::vector<const Device*> found = devicesMatching(filter);
+  if (found.empty()) return {kOutOfReach, "", "tickwell: no device name holds '" + filter + "'\n"};
+  if (!json) {
+    std::string text;
+    std::size_t supported = 0;
+    for (const Device* d : found) {
+      text += std::string(d->name) + "  " + std::string(coreName(d->core));
+      if (const auto why = d->refusal()) {
+        text += ": not supported (" + std::string(*why) + ")\n";
+        continue;
+      }
+      ++supported;
+      text += "\n";
+      for (const DeviceTimer& t : d->timers) {
+        text += "  " + timerName(t.number) + (t.number < 10 ? "   " : "  ") + std::string(t.facts().description);
+        if (!t.supported()) text += ": not supported yet (" + std::string(t.facts().reason) + ")";
+        text += "\n";
+      }
+    }
+    return {kDone, text + std::to_string(found.size()) + (found.size() == 1 ? " device, " : " devices, ") +
+                       std::to_string(supported) + " supported\n", ""};
+  }
+  JsonWriter j;
+  j.beginObject();
+  j.key("devices").beginArray();
+  for (const Device* d : found) {
+    j.beginObject();
+    j.key("name").value(std::string(d->name));
+    j.key("family").value(familyName(d->family()));
+    j.key("core").value(std::string(coreName(d->core)));
+    j.key("supported").value(!d->refusal());
+    if (const auto why = d->refusal()) j.key("reason").value(std::string(*why));
+    j.key("timers").beginArray();
+    for (const DeviceTimer& t : d->refusal() ? std::span<const DeviceTimer>{} : d->timers) {
+      j.beginObject();
+      j.key("timer").value(t.number);
+      j.key("kind").value(std::string(t.facts().description));
+      j.key("supported").value(t.supported());
+      if (!t.supported()) j.key("reason").value(std::string(t.facts().reason));
+      j.endObject();
+    }
+    j.endArray();
+    j.endObject();
+  }
+  j.endArray();
+  j.endObject();
+  return {kDone, j.text(), ""};
 }
 
 // One line: Qt's parser messages end with a full stop and may hold line breaks.
@@ -591,17 +721,20 @@ Result run(const QStringList& arguments) {
   if (parser.isSet(QStringLiteral("version"))) return {kDone, "tickwell " + std::string(kVersionText) + "\n", ""};
 
   const QStringList words = parser.positionalArguments();
-  if (words.isEmpty()) return {kBadUsage, "", "tickwell: give a command: solve, calc or listing\n"};
+  if (words.isEmpty()) return {kBadUsage, "", "tickwell: give a command: solve, calc, listing or devices\n"};
   const auto command = commandOf(str(words[0]));
   if (!command)
-    return {kBadUsage, "", "tickwell: unknown command '" + str(words[0]) + "': use solve, calc or listing\n"};
-  if (words.size() > 1) return {kBadUsage, "", "tickwell: unexpected argument '" + str(words[1]) + "'\n"};
+    return {kBadUsage, "", "tickwell: unknown command '" + str(words[0]) + "': use solve, calc, listing or devices\n"};
+  const qsizetype allowed = *command == Command::Devices ? 2 : 1;
+  if (words.size() > allowed)
+    return {kBadUsage, "", "tickwell: unexpected argument '" + str(words[allowed]) + "'\n"};
   try {
     const Config c = readConfig(parser, *command);
     switch (*command) {
       case Command::Solve: return runSolve(c);
       case Command::Calc: return {kDone, runCalc(c), ""};
       case Command::Listing: return {kDone, runListing(c), ""};
+      case Command::Devices: return runDevices(words.size() > 1 ? str(words[1]) : "", c.json);
     }
   } catch (const UsageError& e) {
     return {kBadUsage, "", "tickwell: " + std::string(e.what()) + "\n"};

@@ -134,6 +134,20 @@ std::vector<TimerChoice> timerChoices(Family family) {
   return choices;
 }
 
+std::vector<TimerChoice> timerChoices(const Device& device) {
+  std::vector<TimerChoice> choices;
+  for (const DeviceTimer& t : device.timers) {
+    if (!t.supported()) continue;
+    for (const Width w : {Width::Bits8, Width::Bits16})
+      if (t.facts().facts->countsIn(w, device.family())) choices.push_back({t.number, w, t.kind});
+  }
+  return choices;
+}
+
+std::vector<TimerChoice> timerChoices(const SolveRequest& request) {
+  return request.device ? timerChoices(*request.device) : timerChoices(request.family);
+}
+
 double errorPpm(double achieved, double wanted) {
   const double rounded = std::round((achieved - wanted) / wanted * 1e12) / 1e6;
   return rounded == 0 ? 0.0 : rounded;  // no negative zero
@@ -153,12 +167,14 @@ bool ranksBefore(const Solution& a, const Solution& b) {
 SolveOutcome solve(const SolveRequest& request) {
   SolveOutcome out;
   std::vector<Interval> reached;
-  for (const TimerChoice& choice : timerChoices(request.family)) {
+  for (const TimerChoice& choice : timerChoices(request)) {
     if (!considered(request, choice)) continue;
-    const TimerSpec& table = timerSpec(choice.timer);
+    if (choice.kind && !request.fosc4 && !kindFacts(*choice.kind).countsOscillator) continue;
     TimerSettings base;
-    base.family = request.family;
+    base.family = request.device ? request.device->family() : request.family;
     base.timer = choice.timer;
+    base.kind = choice.kind;
+    const TimerSpec& table = factsOf(base);
     base.width = choice.width;
     base.oscHz = request.oscHz;
     base.fosc4 = request.fosc4;

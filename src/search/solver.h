@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "timer/chip_interval.h"
+#include "timer/device.h"
 #include "timer/timer_model.h"
 
 namespace tickwell {
@@ -26,10 +27,11 @@ struct Wanted {
   double value = 0;
 };
 
-// One timer in one counter width.
+// One timer in one counter width; a chip's timer has its kind.
 struct TimerChoice {
   int timer = 0;
   Width width = Width::Bits8;
+  std::optional<TimerKind> kind = std::nullopt;
 
   bool operator==(const TimerChoice&) const = default;
 };
@@ -38,13 +40,17 @@ struct TimerChoice {
 // Timer0 (8-bit), Timer1 and Timer2; on PIC18 both widths of Timer0, then
 // Timer1, Timer2 and Timer3.
 std::vector<TimerChoice> timerChoices(Family family);
+// Every supported timer of a chip, in every width it counts in.
+std::vector<TimerChoice> timerChoices(const Device& device);
 
 struct SolveRequest {
   Family family = Family::PIC16;
+  // A chip: its timers, of its family, instead of the family's generic ones.
+  const Device* device = nullptr;
   double oscHz = 4000000;
   bool fosc4 = true;
   Wanted wanted;
-  // The timers considered; every one of the family when empty. A choice the
+  // The timers considered; every one of the family (or chip) when empty. A choice the
   // family does not count with is ignored.
   std::vector<TimerChoice> timers;
   // Only these ratios, when given (1:prescale, 1:postscale). A postscaler
@@ -109,7 +115,12 @@ struct SolveOutcome {
 // rounded to a whole count (halves up), is one the register holds. PR2 is
 // never 0: it leaves Timer2 switched off. With TMR0 Adjust the Timer0 preload
 // is at least 2: below, the window switches the adjustment off.
+// A timer that counts Fosc/4 only is left out when the oscillator itself is
+// asked for (fosc4 false).
 SolveOutcome solve(const SolveRequest& request);
+
+// The timers a request chooses from: the chip's, or the family's.
+std::vector<TimerChoice> timerChoices(const SolveRequest& request);
 
 // The ranking above: true when `a` comes before `b`.
 bool ranksBefore(const Solution& a, const Solution& b);
