@@ -57,29 +57,31 @@ TEST(devices, assemble_every_chip) {
     writeFile(root / chip / "sfr.h", registerHeader(chip));
     ++chips;
   }
-  run(root, "ls | xargs -P 3 -I{} sh -c 'cd {} && { gpasm -p {} -I " GPUTILS_HEADER_DIR " listings.asm; echo status $?; } >gpasm.txt 2>&1;"
-            " { ${CC:-cc} -std=gnu11 -fsyntax-only -Wall -Wextra -Werror listings.c; echo status $?; } >cc.txt 2>&1'");
-  std::string failed;
-  for (const auto& entry : fs::directory_iterator(root)) {
-    const std::string gpasm = readFile(entry.path() / "gpasm.txt"), cc = readFile(entry.path() / "cc.txt");
-    const bool asmFails = gpasm.find("Warning[") != std::string::npos || gpasm.find("Error[") != std::string::npos || !gpasm.ends_with("status 0\n");
-    if (!asmFails && cc.ends_with("status 0\n")) continue;
-    failed += " " + entry.path().filename().string();
-    ADD_FAILURE() << entry.path().filename().string() << ":\n" << (asmFails ? gpasm : cc).substr(0, 1500);
-  }
-  std::cout << chips << " chips, " << listings << " listings in each language; failing:" << (failed.empty() ? " none" : failed) << "\n";
+  // Three chips at a time; what fails, with the first lines the tool said (all of it in the chip's folder).
+  const std::string failures = run(root, "find . -mindepth 1 -type d -printf '%f\\n' | xargs -P 3 -I{} sh -c 'cd {}; gpasm -p {} -I "
+      GPUTILS_HEADER_DIR " listings.asm >gpasm.txt 2>&1 && ! grep -qE \"(Warning|Error)\\[\" gpasm.txt || { echo {}: gpasm; grep -v Message gpasm.txt"
+      " | head -5; }; ${CC:-cc} -std=gnu11 -fsyntax-only -Wall -Wextra -Werror listings.c >cc.txt 2>&1 || { echo {}: cc; head -5 cc.txt; }'");
+  EXPECT_EQ(failures, "");
+  std::cout << chips << " chips, " << listings << " listings in each language assembled and compiled\n";
 }
 
-// The chips gpsim 0.31 simulates (baseline parts are refused): DEVICES.md.
+// The chips gpsim 0.31 simulates (baseline parts are refused): DEVICES.md, but for p16cr83 and p16cr84, whose
+// programs it does not load ("unable to add a processor").
 constexpr const char* kSimulated =
-    "p16c61 p16c62 p16c62a p16c63 p16c64 p16c65 p16c65a p16c71 p16c712 p16c716 p16c72 p16c73 p16c74 p16c84 p16cr62 p16cr83 "
-    "p16cr84 p16f1503 p16f1705 p16f1709 p16f1788 p16f1823 p16f1825 p16f627 p16f627a p16f628 p16f628a p16f630 p16f631 p16f648a "
+    "p16c61 p16c62 p16c62a p16c63 p16c64 p16c65 p16c65a p16c71 p16c712 p16c716 p16c72 p16c73 p16c74 p16c84 p16cr62 "
+    "p16f1503 p16f1705 p16f1709 p16f1788 p16f1823 p16f1825 p16f627 p16f627a p16f628 p16f628a p16f630 p16f631 p16f648a "
     "p16f676 p16f677 p16f684 p16f685 p16f687 p16f689 p16f690 p16f716 p16f73 p16f74 p16f818 p16f819 p16f83 p16f84 p16f87 p16f871 "
     "p16f873 p16f873a p16f874 p16f874a p16f876 p16f876a p16f877 p16f877a p16f88 p16f882 p16f883 p16f884 p16f886 p16f887 p16f913 "
     "p16f914 p16f916 p16f917 p16lf1503 p16lf1705 p16lf1709 p16lf1788 p16lf1823 p16lf1825 p18c242 p18c252 p18c442 p18c452 "
     "p18f1220 p18f1320 p18f14k22 p18f2221 p18f2321 p18f242 p18f2420 p18f2455 p18f248 p18f252 p18f2520 p18f2525 p18f2550 "
     "p18f258 p18f2620 p18f26k22 p18f4221 p18f4321 p18f442 p18f4420 p18f4455 p18f448 p18f452 p18f4520 p18f4550 p18f458 "
     "p18f4620 p18f6520";
+
+// Where gpsim 0.31 is wrong (its flags read as it runs): the registers are checked, not the interval.
+const std::pair<const char*, const char*> kGpsimFaults[] = {
+    {"p16l?f(1705|1709|1825) 4|p18f6520 4", "Timer4's match raises PIR1's TMR2IF, not the TMR4IF of the device file"},
+    {"p16l?f1825 6", "PIR3's TMR6IF, once raised, cannot be cleared"},
+    {"p16f88[2-7] 1", "Timer1 overflows without raising TMR1IF"}};
 
 // A timer on the simulated chip; `cycles` and `periodNs`, where given, worked out by hand.
 struct Case {
@@ -123,7 +125,7 @@ std::string program(const Case& c, const std::string& listing) {
   const int at = t.count.address;
   std::string isr, reload;
   if (d.core == Core::MidRange) isr = std::string(at & 0x80 ? "\tBSF\tSTATUS,RP0\n" : "") + (at & 0x100 ? "\tBSF\tSTATUS,RP1\n" : "");
-  else if (d.core == Core::Enhanced ? at >= 0x80 : at < 0xF60) isr = "\tMOVLB\t" + std::to_string(at >> (d.core == Core::Enhanced ? 7 : 8)) + "\n";
+  else if (d.core == Core::Enhanced ? at >= 0x80 : at < 0xF60) isr = "\tMOVLB\tD'" + std::to_string(at >> (d.core == Core::Enhanced ? 7 : 8)) + "'\n";
   for (auto n = std::count(isr.begin(), isr.end(), '\n'); n < c.settings.timeout + c.settings.overhead; ++n) isr += "\tNOP\n";
   auto load = [](int value, std::string_view reg) { return "\tMOVLW\tD'" + std::to_string(value) + "'\n\tMOVWF\t" + std::string(reg) + "\n"; };
   if (t.period.name.empty()) isr += (t.countHigh.name.empty() ? "" : load(c.settings.preload >> 8, t.countHigh.name)) + load(c.settings.preload & 0xFF, t.count.name);
@@ -149,7 +151,7 @@ TEST(devices, on_the_chip) {
   const Device &f1823 = *findDevice("16f1823"), &k22 = *findDevice("18f26k22");
   TimerSettings timer2 = settingsOf(f1823, *f1823.timer(2), 64, 10, 249, false, true, 32), timer1 = settingsOf(k22, *k22.timer(1), 1, 1, 0, true, false, 16);
   timer2.pr2Adjust = true;  // the window counts the match cycle too
-  timer1.timeout = timer1.overhead = 0;
+  timer1.timeout = timer1.overhead = timer2.timeout = timer2.overhead = 0;
   cases.push_back({&f1823, f1823.timer(2), timer2, 160000, 20e6});
   cases.push_back({&k22, k22.timer(1), timer1, 65556, 4.096e6});
 
@@ -176,12 +178,21 @@ TEST(devices, on_the_chip) {
     SCOPED_TRACE(chipName(*c.device) + " Timer" + std::to_string(c.timer->number) + " (work/" + chipName(*c.device) + "-timer...)");
     const std::vector<std::uint64_t>& v = printed[i];
     const std::size_t regs = 1 + !c.timer->countHigh.name.empty() + !c.timer->period.name.empty() + 1;
-    ASSERT_EQ(v.size(), regs + 4) << errors[i];
+    if (v.size() != regs + 4) {
+      ADD_FAILURE() << "gpsim printed " << v.size() << " values\n" << errors[i].substr(0, 2000);
+      continue;
+    }
     EXPECT_EQ(decode(*s.kind, int(v[0])), Selection(int(s.prescale), int(s.postscale), true, s.fosc4 ? 0 : 1, s.width == Width::Bits16));
     if (c.timer->period.name.empty()) {  // the count has run on for a few ticks since the listing wrote it
       const long count = (regs == 3 ? long(v[1]) << 8 : 0) + long(v[regs - 1]);
-      EXPECT_TRUE(count >= s.preload && count <= s.preload + 3) << "count " << count << ", preload " << s.preload;
+      EXPECT_TRUE(count >= s.preload && count <= s.preload + 8) << "count " << count << ", preload " << s.preload;
     } else EXPECT_EQ(long(v[regs - 1]), s.preload) << "period register";
+    const std::string at = chipName(*c.device) + " " + std::to_string(c.timer->number);
+    const auto fault = std::find_if(std::begin(kGpsimFaults), std::end(kGpsimFaults), [&](auto& f) { return std::regex_match(at, std::regex(f.first)); });
+    if (fault != std::end(kGpsimFaults)) {
+      std::cout << at << ": not timed, gpsim: " << fault->second << "\n";
+      continue;
+    }
     const ChipInterval chip = chipInterval(s);  // where the timer counts the oscillator, in its cycles: gpsim counts instructions
     const long instructionCycles = std::lround(chip.cycles / (s.fosc4 ? 1 : 4));
     for (std::size_t k = regs + 1; k < v.size(); ++k) EXPECT_EQ(long(v[k] - v[k - 1]), instructionCycles) << "interval " << k - regs;
