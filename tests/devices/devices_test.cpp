@@ -59,8 +59,9 @@ TEST(devices, assemble_every_chip) {
   }
   // Three chips at a time; what fails, with the first lines the tool said (all of it in the chip's folder).
   const std::string failures = run(root, "find . -mindepth 1 -type d -printf '%f\\n' | xargs -P 3 -I{} sh -c 'cd {}; gpasm -p {} -I "
-      GPUTILS_HEADER_DIR " listings.asm >gpasm.txt 2>&1 && ! grep -qE \"(Warning|Error)\\[\" gpasm.txt || { echo {}: gpasm; grep -v Message gpasm.txt"
-      " | head -5; }; ${CC:-cc} -std=gnu11 -fsyntax-only -Wall -Wextra -Werror listings.c >cc.txt 2>&1 || { echo {}: cc; head -5 cc.txt; }'");
+      GPUTILS_HEADER_DIR " listings.asm >gpasm.txt 2>&1 && ! grep -qE \"(Warning|Error)\\[\" gpasm.txt || { echo {}: gpasm;"
+      " grep -v Message gpasm.txt | head -5; }; ${CC:-cc} -std=gnu11 -fsyntax-only -Wall -Wextra -Werror listings.c >cc.txt 2>&1"
+      " || { echo {}: cc; head -5 cc.txt; }'");
   EXPECT_EQ(failures, "");
   std::cout << chips << " chips, " << listings << " listings in each language assembled and compiled\n";
 }
@@ -68,14 +69,12 @@ TEST(devices, assemble_every_chip) {
 // The chips gpsim 0.31 simulates (baseline parts are refused): DEVICES.md, but for p16cr83 and p16cr84, whose
 // programs it does not load ("unable to add a processor").
 constexpr const char* kSimulated =
-    "p16c61 p16c62 p16c62a p16c63 p16c64 p16c65 p16c65a p16c71 p16c712 p16c716 p16c72 p16c73 p16c74 p16c84 p16cr62 "
-    "p16f1503 p16f1705 p16f1709 p16f1788 p16f1823 p16f1825 p16f627 p16f627a p16f628 p16f628a p16f630 p16f631 p16f648a "
-    "p16f676 p16f677 p16f684 p16f685 p16f687 p16f689 p16f690 p16f716 p16f73 p16f74 p16f818 p16f819 p16f83 p16f84 p16f87 p16f871 "
-    "p16f873 p16f873a p16f874 p16f874a p16f876 p16f876a p16f877 p16f877a p16f88 p16f882 p16f883 p16f884 p16f886 p16f887 p16f913 "
-    "p16f914 p16f916 p16f917 p16lf1503 p16lf1705 p16lf1709 p16lf1788 p16lf1823 p16lf1825 p18c242 p18c252 p18c442 p18c452 "
-    "p18f1220 p18f1320 p18f14k22 p18f2221 p18f2321 p18f242 p18f2420 p18f2455 p18f248 p18f252 p18f2520 p18f2525 p18f2550 "
-    "p18f258 p18f2620 p18f26k22 p18f4221 p18f4321 p18f442 p18f4420 p18f4455 p18f448 p18f452 p18f4520 p18f4550 p18f458 "
-    "p18f4620 p18f6520";
+    "16c61 16c62 16c62a 16c63 16c64 16c65 16c65a 16c71 16c712 16c716 16c72 16c73 16c74 16c84 16cr62 16f1503 16f1705 16f1709 16f1788 16f1823 "
+    "16f1825 16f627 16f627a 16f628 16f628a 16f630 16f631 16f648a 16f676 16f677 16f684 16f685 16f687 16f689 16f690 16f716 16f73 16f74 16f818 "
+    "16f819 16f83 16f84 16f87 16f871 16f873 16f873a 16f874 16f874a 16f876 16f876a 16f877 16f877a 16f88 16f882 16f883 16f884 16f886 16f887 "
+    "16f913 16f914 16f916 16f917 16lf1503 16lf1705 16lf1709 16lf1788 16lf1823 16lf1825 18c242 18c252 18c442 18c452 18f1220 18f1320 18f14k22 "
+    "18f2221 18f2321 18f242 18f2420 18f2455 18f248 18f252 18f2520 18f2525 18f2550 18f258 18f2620 18f26k22 18f4221 18f4321 18f442 18f4420 "
+    "18f4455 18f448 18f452 18f4520 18f4550 18f458 18f4620 18f6520";
 
 // Where gpsim 0.31 is wrong (its flags read as it runs): the registers are checked, not the interval.
 const std::pair<const char*, const char*> kGpsimFaults[] = {
@@ -84,13 +83,7 @@ const std::pair<const char*, const char*> kGpsimFaults[] = {
     {"p16f88[2-7] 1", "Timer1 overflows without raising TMR1IF"}};
 
 // A timer on the simulated chip; `cycles` and `periodNs`, where given, worked out by hand.
-struct Case {
-  const Device* device;
-  const DeviceTimer* timer;
-  TimerSettings settings;
-  long cycles = 0;
-  double periodNs = 0;
-};
+struct Case { const Device* device; const DeviceTimer* timer; TimerSettings settings; long cycles = 0; double periodNs = 0; };
 
 // One configuration per timer, of 300 to 200,000 cycles: 16-bit Timer0 on PIC18, Timer1-types counting Fosc where they can.
 TimerSettings chosen(const Device& d, const DeviceTimer& t) {
@@ -120,19 +113,32 @@ Selection decode(TimerKind kind, int con) {
 // Reset to `start`: the listing, then a loop; the routine at the vector selects the count's bank and runs NOPs for
 // timeout + overhead, reloads the count (a timer with a period reloads itself), clears the flag, returns in bank 0.
 std::string program(const Case& c, const std::string& listing) {
-  const Device& d = *c.device;
+  const Core core = c.device->core;
   const DeviceTimer& t = *c.timer;
-  const int at = t.count.address;
-  std::string isr, reload;
-  if (d.core == Core::MidRange) isr = std::string(at & 0x80 ? "\tBSF\tSTATUS,RP0\n" : "") + (at & 0x100 ? "\tBSF\tSTATUS,RP1\n" : "");
-  else if (d.core == Core::Enhanced ? at >= 0x80 : at < 0xF60) isr = "\tMOVLB\tD'" + std::to_string(at >> (d.core == Core::Enhanced ? 7 : 8)) + "'\n";
+  const int at = t.count.address, preload = c.settings.preload;
+  std::string isr;  // from bank 0 on PIC16, from the access bank on PIC18
+  if (core == Core::MidRange) isr = std::string(at & 0x80 ? "\tBSF\tSTATUS,RP0\n" : "") + (at & 0x100 ? "\tBSF\tSTATUS,RP1\n" : "");
+  if (core == Core::Enhanced ? at >= 0x80 : core == Core::PIC18 && at < 0xF60)
+    isr = "\tMOVLB\tD'" + std::to_string(at >> (core == Core::PIC18 ? 8 : 7)) + "'\n";
   for (auto n = std::count(isr.begin(), isr.end(), '\n'); n < c.settings.timeout + c.settings.overhead; ++n) isr += "\tNOP\n";
   auto load = [](int value, std::string_view reg) { return "\tMOVLW\tD'" + std::to_string(value) + "'\n\tMOVWF\t" + std::string(reg) + "\n"; };
-  if (t.period.name.empty()) isr += (t.countHigh.name.empty() ? "" : load(c.settings.preload >> 8, t.countHigh.name)) + load(c.settings.preload & 0xFF, t.count.name);
+  if (t.period.name.empty()) isr += (t.countHigh.name.empty() ? "" : load(preload >> 8, t.countHigh.name)) + load(preload & 0xFF, t.count.name);
   isr += "\tBANKSEL\t" + std::string(t.flag.reg) + "\n\tBCF\t" + std::string(t.flag.reg) + "," + std::string(t.flag.bit) + "\n";
-  isr += d.core == Core::PIC18 ? "\tRETFIE\tFAST\n" : d.core == Core::Enhanced ? "\tRETFIE\n" : "\tBCF\tSTATUS,RP0\n\tBCF\tSTATUS,RP1\n\tRETFIE\n";
-  return "\t#include <" + chipName(d) + ".inc>\n\tORG\t0\n\tGOTO\tstart\n\tORG\t" + (d.core == Core::PIC18 ? "8" : "4") + "\nvector:\n" + isr +
-         "start:\n" + listing + "listed:\n\tNOP\n\tGOTO\t$\n\tEND\n";
+  isr += core == Core::PIC18 ? "\tRETFIE\tFAST\n" : core == Core::Enhanced ? "\tRETFIE\n" : "\tBCF\tSTATUS,RP0\n\tBCF\tSTATUS,RP1\n\tRETFIE\n";
+  return "\t#include <" + chipName(*c.device) + ".inc>\n\tORG\t0\n\tGOTO\tstart\n\tORG\t" + (core == Core::PIC18 ? "8" : "4") + "\nvector:\n" +
+         isr + "start:\n" + listing + "listed:\n\tNOP\n\tGOTO\t$\n\tEND\n";
+}
+
+// gpsim on the case's program: the timer's registers after the listing, then the cycles at four entries of the vector.
+std::vector<std::uint64_t> measure(const Case& c) {
+  const DeviceTimer& t = *c.timer;
+  const std::string chip = chipName(*c.device);
+  std::string script = chip + ".frequency = 1000000000\nbreak e listed\nrun\n";  // no watchdog reset in 4.5M cycles
+  for (const Sfr& r : {t.control, t.countHigh, t.count, t.period}) script += r.name.empty() ? "" : "reg(" + std::to_string(r.address) + ")\n";
+  script += "break c 2000000\nbreak c 3000000\nbreak c 4000000\nbreak c 5000000\n";  // where no interrupt comes
+  return simulate(workDir(chip + "-timer" + std::to_string(t.number) + (c.cycles ? "-worked" : "")),
+                  program(c, listingOf(c.settings, *c.device, t, ListingLanguage::Assembler)),
+                  script + "break e vector\nrun\ncycles\nrun\ncycles\nrun\ncycles\nrun\ncycles\n", "-p " + chip);
 }
 
 TEST(devices, on_the_chip) {
@@ -141,7 +147,7 @@ TEST(devices, on_the_chip) {
   std::istringstream names(kSimulated);
   int chips = 0;
   for (std::string name; names >> name; ++chips) {
-    const Device* d = findDevice(name.substr(1));
+    const Device* d = findDevice(name);
     ASSERT_NE(d, nullptr) << name;
     for (const DeviceTimer& t : d->timers)
       if (t.supported() && !d->refusal()) cases.push_back({d, &t, chosen(*d, t)});
@@ -149,7 +155,8 @@ TEST(devices, on_the_chip) {
   // Worked by hand: 32 MHz / 4 / 64 / 10 / (249 + 1) = 50 Hz; 16 MHz counted at 1:1 overflows after 65,536 / 16 MHz
   // = 4.096 ms, and the routine (to the vector, 4 cycles to reload TMR1H:L) adds 5 instruction cycles = 20 clocks.
   const Device &f1823 = *findDevice("16f1823"), &k22 = *findDevice("18f26k22");
-  TimerSettings timer2 = settingsOf(f1823, *f1823.timer(2), 64, 10, 249, false, true, 32), timer1 = settingsOf(k22, *k22.timer(1), 1, 1, 0, true, false, 16);
+  TimerSettings timer2 = settingsOf(f1823, *f1823.timer(2), 64, 10, 249, false, true, 32);
+  TimerSettings timer1 = settingsOf(k22, *k22.timer(1), 1, 1, 0, true, false, 16);
   timer2.pr2Adjust = true;  // the window counts the match cycle too
   timer1.timeout = timer1.overhead = timer2.timeout = timer2.overhead = 0;
   cases.push_back({&f1823, f1823.timer(2), timer2, 160000, 20e6});
@@ -160,15 +167,8 @@ TEST(devices, on_the_chip) {
   std::vector<std::jthread> workers;
   for (std::size_t worker = 0; worker < 3; ++worker)
     workers.emplace_back([&, worker] {
-      for (std::size_t i = worker; i < cases.size(); i += 3) try {
-          const Case& c = cases[i];
-          std::string script = chipName(*c.device) + ".frequency = 1000000000\nbreak e listed\nrun\n";  // no watchdog reset in 4.5M cycles
-          for (const Sfr& r : {c.timer->control, c.timer->countHigh, c.timer->count, c.timer->period}) script += r.name.empty() ? "" : "reg(" + std::to_string(r.address) + ")\n";
-          printed[i] = simulate(workDir(chipName(*c.device) + "-timer" + std::to_string(c.timer->number) + (c.cycles ? "-worked" : "")),
-                                program(c, listingOf(c.settings, *c.device, *c.timer, ListingLanguage::Assembler)),
-                                script + "break c 2000000\nbreak c 3000000\nbreak c 4000000\nbreak c 5000000\nbreak e vector\n" +  // no interrupt: stop
-                                    "run\ncycles\nrun\ncycles\nrun\ncycles\nrun\ncycles\n", "-p " + chipName(*c.device));
-        } catch (const std::exception& e) { errors[i] = e.what(); }
+      for (std::size_t i = worker; i < cases.size(); i += 3)
+        try { printed[i] = measure(cases[i]); } catch (const std::exception& e) { errors[i] = e.what(); }
     });
   workers.clear();
 
@@ -188,11 +188,8 @@ TEST(devices, on_the_chip) {
       EXPECT_TRUE(count >= s.preload && count <= s.preload + 8) << "count " << count << ", preload " << s.preload;
     } else EXPECT_EQ(long(v[regs - 1]), s.preload) << "period register";
     const std::string at = chipName(*c.device) + " " + std::to_string(c.timer->number);
-    const auto fault = std::find_if(std::begin(kGpsimFaults), std::end(kGpsimFaults), [&](auto& f) { return std::regex_match(at, std::regex(f.first)); });
-    if (fault != std::end(kGpsimFaults)) {
-      std::cout << at << ": not timed, gpsim: " << fault->second << "\n";
-      continue;
-    }
+    auto fault = std::ranges::find_if(kGpsimFaults, [&](auto& f) { return std::regex_match(at, std::regex(f.first)); });
+    if (fault != std::end(kGpsimFaults) && std::cout << at << ": not timed, gpsim: " << fault->second << "\n") continue;
     const ChipInterval chip = chipInterval(s);  // where the timer counts the oscillator, in its cycles: gpsim counts instructions
     const long instructionCycles = std::lround(chip.cycles / (s.fosc4 ? 1 : 4));
     for (std::size_t k = regs + 1; k < v.size(); ++k) EXPECT_EQ(long(v[k] - v[k - 1]), instructionCycles) << "interval " << k - regs;

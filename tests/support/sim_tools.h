@@ -1,6 +1,5 @@
-// What the simulator tests share: files and commands in a work folder of the build tree, gpasm and gpsim
-// on a program, and a chip's registers as a C header for the listings compiled on the host.
-// A test defines GPUTILS_HEADER_DIR (gputils' .inc files) and SIM_WORK_DIR.
+// What the simulator tests share: files and commands in a work folder of the build tree (SIM_WORK_DIR), gpasm and
+// gpsim on a program, and a chip's registers from its .inc in GPUTILS_HEADER_DIR as a C header for the listings.
 #pragma once
 
 #include <gtest/gtest.h>
