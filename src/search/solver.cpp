@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "timer/device.h"
+
 namespace tickwell {
 
 namespace {
@@ -134,6 +136,14 @@ std::vector<TimerChoice> timerChoices(Family family) {
   return choices;
 }
 
+std::vector<TimerChoice> timerChoices(const Device& device) {
+  std::vector<TimerChoice> choices;
+  for (const DeviceTimer& t : device.timers)
+    for (const Width w : {Width::Bits8, Width::Bits16})
+      if (t.supported() && t.facts().facts->countsIn(w, device.family())) choices.push_back({t.number, w, t.kind});
+  return choices;
+}
+
 double errorPpm(double achieved, double wanted) {
   const double rounded = std::round((achieved - wanted) / wanted * 1e12) / 1e6;
   return rounded == 0 ? 0.0 : rounded;  // no negative zero
@@ -153,15 +163,17 @@ bool ranksBefore(const Solution& a, const Solution& b) {
 SolveOutcome solve(const SolveRequest& request) {
   SolveOutcome out;
   std::vector<Interval> reached;
-  for (const TimerChoice& choice : timerChoices(request.family)) {
+  for (const TimerChoice& choice : request.device ? timerChoices(*request.device) : timerChoices(request.family)) {
     if (!considered(request, choice)) continue;
-    const TimerSpec& table = timerSpec(choice.timer);
     TimerSettings base;
     base.family = request.family;
     base.timer = choice.timer;
+    base.kind = choice.kind;
+    const TimerSpec& table = factsOf(base);
     base.width = choice.width;
     base.oscHz = request.oscHz;
-    base.fosc4 = request.fosc4;
+    // A chip's timer that counts instruction cycles only does so whatever the request.
+    base.fosc4 = request.fosc4 || (choice.kind && !kindFacts(*choice.kind).countsOscillator);
     base.tmr0Adjust = request.tmr0Adjust && table.writeLossCycles > 0;
     base.pr2Adjust = request.pr2Adjust && table.matchLossCycles > 0;
     base.timeout = request.timeout;

@@ -14,6 +14,8 @@
 
 namespace tickwell {
 
+struct Device;
+
 enum class Quantity { Period, Frequency };
 
 // Which figures a row is ranked by: the interval the chip produces
@@ -26,10 +28,11 @@ struct Wanted {
   double value = 0;
 };
 
-// One timer in one counter width.
+// One timer in one counter width; on a chip, with the timer's kind.
 struct TimerChoice {
   int timer = 0;
   Width width = Width::Bits8;
+  std::optional<TimerKind> kind = std::nullopt;
 
   bool operator==(const TimerChoice&) const = default;
 };
@@ -38,9 +41,13 @@ struct TimerChoice {
 // Timer0 (8-bit), Timer1 and Timer2; on PIC18 both widths of Timer0, then
 // Timer1, Timer2 and Timer3.
 std::vector<TimerChoice> timerChoices(Family family);
+// Every timer of a chip that the program supports, in every width it counts
+// in on the chip's family.
+std::vector<TimerChoice> timerChoices(const Device& device);
 
 struct SolveRequest {
   Family family = Family::PIC16;
+  const Device* device = nullptr;  // a chip: its timers are considered; none: the family's
   double oscHz = 4000000;
   bool fosc4 = true;
   Wanted wanted;
