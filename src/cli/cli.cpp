@@ -352,7 +352,7 @@ std::string runCalc(const Config& c) {
                              formatMask(chip.cycles, "#,###,###,###,##0.###") +
                              (s.fosc4 ? " instruction cycles" : " oscillator cycles");
   if (!c.json) {
-    std::string countsCaption(countCaption(facts));
+    std::string countsCaption(countCaption(facts, s.timer));
     countsCaption.pop_back();  // the colon
     const PreloadTexts p = preloadTexts(s.preload);
     const auto text = [](std::string_view name) { return std::string(captionOf(name)); };
@@ -364,7 +364,7 @@ std::string runCalc(const Config& c) {
                     {text("frInterrupt"), period},
                     {text("frHertz"), frequency},
                     {text("FrMinMax"), minPeriod + " to " + maxPeriod + ", " + minFrequency + " to " + maxFrequency},
-                    {preloadCaption(facts), "HEX " + p.hexHigh + " " + p.hexLow + ", DEC " + p.decimalHigh + " " +
+                    {preloadCaption(facts, s.timer), "HEX " + p.hexHigh + " " + p.hexLow + ", DEC " + p.decimalHigh + " " +
                                                 p.decimalLow + ", BIN " + p.binary},
                     {"On the chip", onChip}});
   }
