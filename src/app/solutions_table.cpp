@@ -7,6 +7,7 @@
 
 #include "app/number_text.h"
 #include "app/result_texts.h"
+#include "timer/device.h"
 
 namespace tickwell {
 
@@ -51,7 +52,8 @@ std::string_view SolutionsTable::header(Column column) { return kHeaders.at(stat
 
 SolutionsTable::SolutionsTable(const SolveRequest& request, TimeUnit periodUnit, FrequencyUnit frequencyUnit)
     : request_(request), periodUnit_(periodUnit), frequencyUnit_(frequencyUnit),
-      choices_(timerChoices(request.family)), considered_(choices_.size(), true) {
+      choices_(request.device ? timerChoices(*request.device) : timerChoices(request.family)),
+      considered_(choices_.size(), true) {
   solveAgain();
 }
 
@@ -148,7 +150,7 @@ std::string SolutionsTable::cell(std::size_t row, Column column) const {
 std::string SolutionsTable::heading() const {
   const SolveRequest& r = request_;
   std::string text = "Wanted: " + wantedText(r.wanted) + (r.by == Figures::Chip ? ", on the chip" : "") + "\n";
-  text += r.family == Family::PIC16 ? "PIC16" : "PIC18";
+  text += r.device ? std::string(r.device->name) : r.family == Family::PIC16 ? "PIC16" : "PIC18";
   text += ", oscillator " + frequencyText(r.oscHz) + (r.fosc4 ? " / 4" : "");
   text += ", ISR timeout " + plainNumber(r.timeout) + " and overhead " + plainNumber(r.overhead) + " cycles";
   return text;
