@@ -343,6 +343,7 @@ private:
       family = Family::PIC18;
     } else if (name != kGenericFamilyNames[0]) {
       device = findDevice(name);
+      if (!device) device = firstHolding(name);
       if (!device) return ask(unknownDeviceText(name), MsgIcon::Information);
       if (const auto why = device->refusal())
         return ask(std::string(device->name) + " cannot be chosen: " + std::string(*why) + ".", MsgIcon::Information);
@@ -369,10 +370,19 @@ private:
     recalculate();
   }
 
+  // The first chip that holds a part of a name, as the chooser's filtered
+  // list shows them ("18f45": PIC18F4510).
+  static const Device* firstHolding(const std::string& part) {
+    if (part.empty()) return nullptr;
+    for (const Device* d : devicesMatching(part))
+      if (!d->refusal()) return d;
+    return nullptr;
+  }
+
   static std::string unknownDeviceText(const std::string& name) {
     std::string text = "No device is called \"" + name + "\". The nearest:";
-    for (const std::string_view near : nearestDevices(name)) text += " " + std::string(near);
-    return text;
+    for (const std::string_view near : nearestDevices(name)) (text += text.ends_with(':') ? " " : ", ") += near;
+    return text + ".";
   }
 
   // --- texts typed
