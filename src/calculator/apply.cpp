@@ -62,7 +62,7 @@ public:
   void run(const Toggle& a) {
     switch (a.check) {
       case Check::Fosc4:
-        if (countsOscillator()) setFosc4(!s_.fosc4);
+        if (offersOscillatorCount(s_)) setFosc4(!s_.fosc4);
         break;
       case Check::Tmr0Adjust: setTmr0Adjust(!s_.tmr0Adjust); break;
       case Check::Pr2Adjust: setPr2Adjust(!s_.pr2Adjust); break;
@@ -107,8 +107,6 @@ public:
 private:
   static std::size_t index(Box b) { return static_cast<std::size_t>(b); }
   const TimerSpec& facts() const { return factsOf(s_); }
-  // On a chip the box stays on for the timers that count instruction cycles only.
-  bool countsOscillator() const { return !s_.device || s_.device->timer(s_.timer)->facts().countsOscillator; }
   int maxPreloadNow() const { return maxPreload(s_.width); }
   void setPreload(long long value) { s_.preload = static_cast<int>(std::clamp<long long>(value, 0, maxPreloadNow())); }
   void ask(std::string prompt, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok,
@@ -295,7 +293,7 @@ private:
     if (s_.device) {
       const bool both = offersWidth(s_, Width::Bits8) && offersWidth(s_, Width::Bits16);
       s_.width = both ? kept.width : offersWidth(s_, Width::Bits8) ? Width::Bits8 : Width::Bits16;
-      if (!countsOscillator()) s_.fosc4 = true;
+      if (!offersOscillatorCount(s_)) s_.fosc4 = true;
     } else {
       if (wasWide) s_.family = *to.familyOf8Bit;
       if (to.onlyOn) s_.family = *to.onlyOn;
@@ -364,7 +362,7 @@ private:
     s_.tmr0Adjust = s_.pr2Adjust = false;
     s_.overhead = {"0", 0};
     s_.saved = {};
-    if (!countsOscillator()) s_.fosc4 = true;
+    if (!offersOscillatorCount(s_)) s_.fosc4 = true;
     s_.typedOverBox(Box::PreBits).reset();
     s_.typedOverBox(Box::PostBits).reset();
     recalculate();

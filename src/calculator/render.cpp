@@ -50,6 +50,10 @@ bool offersWidth(const WindowState& s, Width w) {
   return s.device ? facts.countsIn(w, s.family) : facts.hasWidth(w);
 }
 
+bool offersOscillatorCount(const WindowState& s) {
+  return !s.device || s.device->timer(s.timer)->facts().countsOscillator;
+}
+
 TimerSettings settingsOf(const WindowState& s) {
   const TimerSpec& facts = factsOf(s);
   TimerSettings t;
@@ -154,7 +158,7 @@ void renderChoices(const WindowState& s, WindowView& v) {
   v.family[1].selected = v.family[1].bold = !pic16;
   v.family[0].enabled = v.family[1].enabled = !s.device;  // a chip's family is the chip's
   v.chkFosc.checked = s.fosc4;
-  v.chkFosc.enabled = !s.device || s.device->timer(s.timer)->facts().countsOscillator;
+  v.chkFosc.enabled = offersOscillatorCount(s);
   v.chkUseScaler.checked = s.useActualScalers;
   // An adjustment box that could no longer add its cycles is disabled, unless
   // it is checked (so that it can still be unchecked).

@@ -134,4 +134,8 @@ const TimerSpec& factsOf(const WindowState& state);
 // chip's family; otherwise as the generic timer does on either family.
 bool offersWidth(const WindowState& state, Width width);
 
+// Whether the Fosc/4 box can be unchecked: on the generic timers always, on a
+// chip where the timer's kind counts the oscillator itself.
+bool offersOscillatorCount(const WindowState& state);
+
 }  // namespace tickwell
