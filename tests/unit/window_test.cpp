@@ -121,7 +121,7 @@ TEST(WindowTest, DeviceChoice) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.offered);
-    Outcome o{WindowState{}};
+    Outcome o{WindowState{}, std::nullopt};
     for (const Action& a : r.actions) o = tickwell::apply(o.state, a);
     EXPECT_EQ(offered(o), r.offered);
   }
