@@ -21,8 +21,8 @@ public:
   static constexpr int kColumnCount = 10;
   static std::string_view header(Column column);
 
-  // Solves `request` over every timer of its family (its own timer list is
-  // replaced by the user's choice, all at first). Periods and frequencies are
+  // Solves `request` over every timer of its chip or family (its own timer
+  // list is replaced by the user's choice, all at first). Periods and frequencies are
   // written in the given units, as the window's result labels write them.
   SolutionsTable(const SolveRequest& request, TimeUnit periodUnit, FrequencyUnit frequencyUnit);
 

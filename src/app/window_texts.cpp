@@ -95,12 +95,12 @@ std::string_view captionOf(std::string_view name) {
   return {};
 }
 
-std::string preloadCaption(const TimerSpec& facts) {
-  return facts.countsToMatch() ? std::string("PR2") : "TMR" + std::to_string(facts.number) + " Preload";
+std::string preloadCaption(const TimerSpec& facts, int timer) {
+  return (facts.countsToMatch() ? "PR" : "TMR") + std::to_string(timer) + (facts.countsToMatch() ? "" : " Preload");
 }
 
-std::string_view countCaption(const TimerSpec& facts) {
-  return facts.countsToMatch() ? "Counts to TMR2 Reset:" : "Cycles to interrupt:";
+std::string countCaption(const TimerSpec& facts, int timer) {
+  return facts.countsToMatch() ? "Counts to TMR" + std::to_string(timer) + " Reset:" : "Cycles to interrupt:";
 }
 
 }  // namespace tickwell

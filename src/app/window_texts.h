@@ -22,9 +22,10 @@ std::span<const ControlText> controlTexts();
 // The caption of a control of the table ("" for one it does not hold).
 std::string_view captionOf(std::string_view name);
 
-// "TMR1 Preload", or "PR2" for a timer that counts to its period register.
-std::string preloadCaption(const TimerSpec& facts);
+// "TMR1 Preload", or "PR2" for a timer that counts to its period register;
+// `timer` is the timer's number (a chip's Timer4 counts to PR4).
+std::string preloadCaption(const TimerSpec& facts, int timer);
 // "Cycles to interrupt:", or "Counts to TMR2 Reset:".
-std::string_view countCaption(const TimerSpec& facts);
+std::string countCaption(const TimerSpec& facts, int timer);
 
 }  // namespace tickwell

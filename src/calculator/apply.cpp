@@ -50,6 +50,7 @@ public:
   void run(const SelectTimer& a) { selectTimer(a.timer); }
   void run(const SelectWidth& a) { selectWidth(a.width); }
   void run(const SelectFamily& a) { selectFamily(a.family); }
+  void run(const SelectDevice& a) { selectDevice(a.name); }
   void run(const SelectOscillator& a) { selectOscillator(a.preset); }
   void run(const Type& a) { type(a.box, a.text); }
   void run(const Focus& a) {
@@ -60,7 +61,9 @@ public:
   }
   void run(const Toggle& a) {
     switch (a.check) {
-      case Check::Fosc4: setFosc4(!s_.fosc4); break;
+      case Check::Fosc4:
+        if (offersOscillatorCount(s_)) setFosc4(!s_.fosc4);
+        break;
       case Check::Tmr0Adjust: setTmr0Adjust(!s_.tmr0Adjust); break;
       case Check::Pr2Adjust: setPr2Adjust(!s_.pr2Adjust); break;
       case Check::UseActualScalers: s_.useActualScalers = !s_.useActualScalers; break;
@@ -103,7 +106,7 @@ public:
 
 private:
   static std::size_t index(Box b) { return static_cast<std::size_t>(b); }
-  const TimerSpec& facts() const { return timerSpec(s_.timer); }
+  const TimerSpec& facts() const { return factsOf(s_); }
   int maxPreloadNow() const { return maxPreload(s_.width); }
   void setPreload(long long value) { s_.preload = static_cast<int>(std::clamp<long long>(value, 0, maxPreloadNow())); }
   void ask(std::string prompt, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok,
@@ -252,17 +255,19 @@ private:
   // --- timer, width, family
 
   void selectWidth(Width width) {
-    if (width == s_.width) return;
+    if (width == s_.width || (s_.device && !offersWidth(s_, width))) return;
     s_.width = width;
-    // The width decides the family where it exists on one family only: 8-Bit
-    // means PIC16, a 16-bit Timer0 means PIC18.
-    if (const auto f = width == Width::Bits8 ? facts().familyOf8Bit : facts().familyOf16Bit) selectFamily(*f);
+    // The width decides the generic family where it exists on one family
+    // only: 8-Bit means PIC16, a 16-bit Timer0 means PIC18. A chip's family
+    // stays.
+    const auto f = width == Width::Bits8 ? facts().familyOf8Bit : facts().familyOf16Bit;
+    if (f && !s_.device) selectFamily(*f);
     s_.preload = 0;
     recalculate();
   }
 
   void selectFamily(Family family) {
-    if (family == s_.family) return;
+    if (family == s_.family || s_.device) return;
     s_.family = family;
     // PIC16 means 8-Bit where the timer has it.
     if (family == Family::PIC16 && facts().has8Bit) selectWidth(Width::Bits8);
@@ -274,7 +279,7 @@ private:
   // (which selects PIC16) before the timer's own width, and the clock shows
   // the oscillator at 1:1 before the timer's scalers.
   void selectTimer(int timer) {
-    if (timer == s_.timer) return;
+    if (timer == s_.timer || !offersTimer(timer)) return;
     const TimerSpec& from = facts();
     s_.saved[static_cast<std::size_t>(s_.timer)] = {
         s_.width, s_.prescalerIndex, s_.postscalerIndex, s_.timeout, s_.overhead,
@@ -285,10 +290,16 @@ private:
     s_.timer = timer;
     const TimerSpec& to = facts();
     const SavedTimerInputs& kept = s_.saved[static_cast<std::size_t>(timer)];
-    if (wasWide) s_.family = *to.familyOf8Bit;
-    if (to.onlyOn) s_.family = *to.onlyOn;
-    s_.width = to.has8Bit && to.has16Bit ? kept.width : to.has8Bit ? Width::Bits8 : Width::Bits16;
-    if (s_.width == Width::Bits16 && to.familyOf16Bit) s_.family = *to.familyOf16Bit;
+    if (s_.device) {
+      const bool both = offersWidth(s_, Width::Bits8) && offersWidth(s_, Width::Bits16);
+      s_.width = both ? kept.width : offersWidth(s_, Width::Bits8) ? Width::Bits8 : Width::Bits16;
+      if (!offersOscillatorCount(s_)) s_.fosc4 = true;
+    } else {
+      if (wasWide) s_.family = *to.familyOf8Bit;
+      if (to.onlyOn) s_.family = *to.onlyOn;
+      s_.width = to.has8Bit && to.has16Bit ? kept.width : to.has8Bit ? Width::Bits8 : Width::Bits16;
+      if (s_.width == Width::Bits16 && to.familyOf16Bit) s_.family = *to.familyOf16Bit;
+    }
     s_.prescalerIndex = kept.prescalerIndex;
     s_.postscalerIndex = to.hasPostscaler ? kept.postscalerIndex : 0;
     s_.timeout = kept.timeout;
@@ -304,6 +315,72 @@ private:
     showClock(osc);
     showClock(osc / to.prescalers[static_cast<std::size_t>(s_.prescalerIndex)].ratio);
     recalculate();
+  }
+
+  // A generic timer 0..3, or a timer of the chip that the program supports.
+  bool offersTimer(int timer) const {
+    if (!s_.device) return timer >= 0 && timer < kTimerCount;
+    const DeviceTimer* t = s_.device->timer(timer);
+    return t && t->supported();
+  }
+
+  // The timer a chip (or the generic window) starts on: its first supported one.
+  static int firstTimer(const Device* device) {
+    if (!device) return 0;
+    for (const DeviceTimer& t : device->timers)
+      if (t.supported()) return t.number;
+    return -1;
+  }
+
+  // --- device
+
+  void selectDevice(const std::string& name) {
+    const Device* device = nullptr;
+    Family family = Family::PIC16;
+    if (name == kGenericFamilyNames[1]) {
+      family = Family::PIC18;
+    } else if (name != kGenericFamilyNames[0]) {
+      device = findDevice(name);
+      if (!device) device = firstHolding(name);
+      if (!device) return ask(unknownDeviceText(name), MsgIcon::Information);
+      if (const auto why = device->refusal())
+        return ask(std::string(device->name) + " cannot be chosen: " + std::string(*why) + ".", MsgIcon::Information);
+      if (firstTimer(device) < 0)
+        return ask(std::string(device->name) + " has no timer this program supports yet.", MsgIcon::Information);
+      family = device->family();
+    }
+    if (!device && !s_.device) return selectFamily(family);  // as the family options do
+    if (device == s_.device) return;
+    // Another chip, or back to a generic family: its first timer from its
+    // defaults, every timer's inputs forgotten; the oscillator, the units and
+    // the search stay.
+    s_.device = device;
+    s_.family = family;
+    s_.timer = firstTimer(device);
+    s_.width = offersWidth(s_, Width::Bits8) ? Width::Bits8 : Width::Bits16;
+    s_.prescalerIndex = s_.postscalerIndex = s_.preload = s_.timeout = 0;
+    s_.tmr0Adjust = s_.pr2Adjust = false;
+    s_.overhead = {"0", 0};
+    s_.saved = {};
+    if (!offersOscillatorCount(s_)) s_.fosc4 = true;
+    s_.typedOverBox(Box::PreBits).reset();
+    s_.typedOverBox(Box::PostBits).reset();
+    recalculate();
+  }
+
+  // The first chip that holds a part of a name, as the chooser's filtered
+  // list shows them ("18f45": PIC18F4510).
+  static const Device* firstHolding(const std::string& part) {
+    if (part.empty()) return nullptr;
+    for (const Device* d : devicesMatching(part))
+      if (!d->refusal()) return d;
+    return nullptr;
+  }
+
+  static std::string unknownDeviceText(const std::string& name) {
+    std::string text = "No device is called \"" + name + "\". The nearest:";
+    for (const std::string_view near : nearestDevices(name)) (text += text.ends_with(':') ? " " : ", ") += near;
+    return text + ".";
   }
 
   // --- texts typed
@@ -417,7 +494,7 @@ private:
     s_.clockUnit = FrequencyUnit::Megahertz;
     selectOscillator(kDefaultOscPreset);
     setFosc4(true);
-    selectTimer(0);
+    selectTimer(firstTimer(s_.device));
     selectFamily(Family::PIC16);
     resetTimerInputs();
     s_.saved = {};
@@ -517,7 +594,7 @@ void Editor::searchForFrequency() {
 }
 
 void Editor::applySettings(const TimerSettings& t) {
-  const TimerSpec& table = timerSpec(t.timer);
+  const TimerSpec& table = factsOf(t);
   if (t.oscHz != s_.osc.value) {
     if (const auto text = oscEntryText(t.oscHz)) enterOscillator(*text);
   }

@@ -41,11 +41,25 @@ std::string searchReportText(const SearchReport& r) {
 
 }  // namespace
 
+const TimerSpec& factsOf(const WindowState& s) {
+  return s.device ? *s.device->timer(s.timer)->facts().facts : timerSpec(s.timer);
+}
+
+bool offersWidth(const WindowState& s, Width w) {
+  const TimerSpec& facts = factsOf(s);
+  return s.device ? facts.countsIn(w, s.family) : facts.hasWidth(w);
+}
+
+bool offersOscillatorCount(const WindowState& s) {
+  return !s.device || s.device->timer(s.timer)->facts().countsOscillator;
+}
+
 TimerSettings settingsOf(const WindowState& s) {
-  const TimerSpec& facts = timerSpec(s.timer);
+  const TimerSpec& facts = factsOf(s);
   TimerSettings t;
   t.family = s.family;
   t.timer = s.timer;
+  if (s.device) t.kind = s.device->timer(s.timer)->kind;
   t.width = s.width;
   t.oscHz = s.osc.value;
   t.fosc4 = s.fosc4;
@@ -68,7 +82,7 @@ std::string boxText(const WindowState& s, Box box) {
   switch (box) {
     case Box::Freq: return s.osc.text;
     case Box::PreBits:
-      return text(timerSpec(s.timer).prescalers[static_cast<std::size_t>(s.prescalerIndex)].bits);
+      return text(factsOf(s).prescalers[static_cast<std::size_t>(s.prescalerIndex)].bits);
     case Box::PostBits: return text(postscalerBits(s.postscalerIndex));
     case Box::RegVal: return integerText(s.preload);
     case Box::Timeout: return integerText(s.timeout);
@@ -95,32 +109,56 @@ std::optional<SolveRequest> solveRequest(const WindowState& s) {
   else
     return std::nullopt;
   r.family = s.family;
+  r.device = s.device;
   r.oscHz = s.osc.value;
   r.fosc4 = s.fosc4;
   r.timeout = s.timeout;
   r.overhead = s.overhead.value;
-  r.tmr0Adjust = s.timer == 0 ? s.tmr0Adjust : s.saved[0].adjust;
-  r.pr2Adjust = s.timer == 2 ? s.pr2Adjust : s.saved[2].adjust;
+  // On a chip the Timer0 and Timer2 boxes stand for every timer of their kind.
+  r.tmr0Adjust = factsOf(s).writeLossCycles > 0 ? s.tmr0Adjust : s.saved[0].adjust;
+  r.pr2Adjust = factsOf(s).countsToMatch() ? s.pr2Adjust : s.saved[2].adjust;
   return r;
 }
 
 namespace {
 
+// The device chooser and the chip's timers: each of them offered, or shown
+// unavailable with the reason; the listing tab of the selected one.
+void renderDevice(const WindowState& s, WindowView& v) {
+  v.device.chooser.index = deviceChoice(s.device, s.family);
+  if (!s.device) return;
+  v.device.timers.reserve(s.device->timers.size());
+  for (const DeviceTimer& t : s.device->timers) {
+    ChipTimerView& timer = v.device.timers.emplace_back();
+    timer.number = t.number;
+    timer.caption = "Timer" + std::to_string(t.number);
+    timer.selected = t.number == s.timer;
+    timer.enabled = t.supported();
+    timer.tooltip = t.supported() ? t.facts().description : t.facts().reason;
+    if (timer.selected) v.Ts1.index = static_cast<int>(v.device.timers.size());
+  }
+}
+
 // The options, check boxes, lists and sliders: what is chosen, and what can
 // be chosen.
 void renderChoices(const WindowState& s, WindowView& v) {
-  const TimerSpec& facts = timerSpec(s.timer);
+  const TimerSpec& facts = factsOf(s);
   const bool pic16 = s.family == Family::PIC16;
-  for (std::size_t i = 0; i < v.opTmr.size(); ++i) v.opTmr[i].selected = v.opTmr[i].bold = static_cast<int>(i) == s.timer;
+  for (std::size_t i = 0; i < v.opTmr.size(); ++i) {
+    v.opTmr[i].selected = v.opTmr[i].bold = !s.device && static_cast<int>(i) == s.timer;
+    if (s.device) v.opTmr[i].visible = false;  // the chip's timers stand in their place
+  }
   for (std::size_t i = 0; i < v.opMode.size(); ++i)
     v.opMode[i].selected = v.opMode[i].bold = static_cast<int>(i) == static_cast<int>(s.width);
-  v.opMode[0].enabled = facts.has8Bit;
-  v.opMode[1].enabled = facts.has16Bit;
+  v.opMode[0].enabled = offersWidth(s, Width::Bits8);
+  v.opMode[1].enabled = offersWidth(s, Width::Bits16);
   for (std::size_t i = 0; i < v.opFreq.size(); ++i)
     v.opFreq[i].selected = v.opFreq[i].bold = static_cast<int>(i) == s.oscPreset;
   v.family[0].selected = v.family[0].bold = pic16;
   v.family[1].selected = v.family[1].bold = !pic16;
+  v.family[0].enabled = v.family[1].enabled = !s.device;  // a chip's family is the chip's
   v.chkFosc.checked = s.fosc4;
+  v.chkFosc.enabled = offersOscillatorCount(s);
   v.chkUseScaler.checked = s.useActualScalers;
   // An adjustment box that could no longer add its cycles is disabled, unless
   // it is checked (so that it can still be unchecked).
@@ -131,7 +169,7 @@ void renderChoices(const WindowState& s, WindowView& v) {
   v.chkPR2.visible = v.lblNotePR2.visible = facts.matchLossCycles > 0;
   v.chkPR2.enabled = !(facts.matchLossCycles > 0 && s.preload >= 255 && !s.pr2Adjust);
 
-  v.cbPre.list = &prescalerList(s.timer);
+  v.cbPre.list = &prescalerList(facts);
   v.cbPre.index = s.prescalerIndex;
   v.cbPre.backColor = v.txtPreBits.backColor = scalerColor(s.prescalerIndex);
   v.lblOff1.visible = s.prescalerIndex == 0;
@@ -142,13 +180,14 @@ void renderChoices(const WindowState& s, WindowView& v) {
   v.lblOff2.visible = s.postscalerIndex == 0;
   v.cbComment.index = static_cast<int>(s.language);
 
-  v.frPreload.caption = preloadCaption(facts);
+  v.frPreload.caption = preloadCaption(facts, s.timer);
   v.sl1.value = v.sl1.selStart = s.preload;
   v.sl1.max = maxPreload(s.width);
   v.sl1.tick = s.width == Width::Bits8 ? 10 : 1000;
   v.slTimeout.value = s.timeout;
   v.lblAdjust.visible = s.overhead.value > 0 || s.timeout > 0 || s.tmr0Adjust || s.pr2Adjust;
   v.Ts1.index = s.timer + 1;
+  renderDevice(s, v);
 }
 
 // The text boxes, the listings among them.
@@ -166,6 +205,13 @@ void renderBoxes(const WindowState& s, const TimerSettings& settings, const Time
   }
   ListingRequest request{settings, r, s.periodUnit, s.frequencyUnit, s.language, "\r\n", s.listed};
   request.shown.overhead = s.overhead.text;
+  if (s.device) {
+    // Only the selected timer's: the chip's listing tabs each select their timer.
+    for (TextBoxView& box : v.txtTimer) box.visible = false;
+    v.device.listing.text = deviceListing(request, *s.device, *s.device->timer(s.timer));
+    v.device.listing.visible = true;
+    return;
+  }
   for (int t = 0; t < kTimerCount; ++t) {
     TextBoxView& box = v.txtTimer[static_cast<std::size_t>(t)];
     const auto& typed = s.typedOverBox(listingBox(t));
@@ -177,14 +223,14 @@ void renderBoxes(const WindowState& s, const TimerSettings& settings, const Time
 
 // The results and their units.
 void renderResults(const WindowState& s, const TimerSettings& settings, const TimerResult& r, WindowView& v) {
-  const TimerSpec& facts = timerSpec(s.timer);
+  const TimerSpec& facts = factsOf(s);
   v.lblChip.caption = chipText(settings, r, s.periodUnit);
   v.lblCycle.caption = tickText(r.tickUs, s.cycleUnit, s.tickShownByUnitClick);
   v.lblFreq.caption = clockText(r.tickHz, s.tickFrequencyUnit);
   v.lblClockFreq.caption = clockText(r.clockHz, s.clockUnit);
   v.lblInterrupt.caption = shownPeriod(r.periodNs, s.periodUnit);
   v.lblHz.caption = shownFrequency(r.frequencyHz, s.frequencyUnit);
-  v.lblTicks2Int.caption = text(countCaption(facts));
+  v.lblTicks2Int.caption = countCaption(facts, s.timer);
   v.lblToInterrupt.caption = facts.countsToMatch() ? integerText(s.preload) : plainNumber(r.registerCount);
   v.lblMin.caption = limitPeriodText(r.limits.minPeriodNs, s.periodUnit);
   v.lblMax.caption = limitPeriodText(r.limits.maxPeriodNs, s.periodUnit);

@@ -11,6 +11,7 @@
 #include "forms/actions.h"
 #include "listing/listing.h"
 #include "search/solver.h"
+#include "timer/device.h"
 #include "timer/timer_model.h"
 #include "timer/units.h"
 
@@ -57,8 +58,14 @@ inline constexpr int kDefaultOscPreset = 5;  // 4 MHz
 inline constexpr std::array<const char*, kOtherOscPreset> kOscPresetTexts = {
     "100", "250", "500", "1", "2", "4", "8", "10", "12", "16", "20", "24", "32", "40", "48"};
 
+// Timer numbers run from 0 to 12 on the chips that have the most timers.
+inline constexpr int kTimerNumbers = 13;
+
 struct WindowState {
-  // The configuration.
+  // The configuration. On a chip (`device`, into the constant device table)
+  // the timer is the chip's timer number and the family is the chip's; with
+  // none, the family's generic Timer0..Timer3.
+  const Device* device = nullptr;
   Family family = Family::PIC16;
   int timer = 0;
   Width width = Width::Bits8;
@@ -92,7 +99,7 @@ struct WindowState {
   bool useActualScalers = false;
   std::optional<SearchReport> searchReport;
 
-  std::array<SavedTimerInputs, kTimerCount> saved{};
+  std::array<SavedTimerInputs, kTimerNumbers> saved{};  // by timer number
 
   // What the window shows because of what happened before, not of the
   // configuration alone:
@@ -118,5 +125,17 @@ struct WindowState {
 
 // The configuration the state holds, for the timer model.
 TimerSettings settingsOf(const WindowState& state);
+
+// What the selected timer offers: its kind's facts on a chip, the generic
+// timer's otherwise.
+const TimerSpec& factsOf(const WindowState& state);
+
+// Whether the selected timer counts in a width: on a chip, as it does on the
+// chip's family; otherwise as the generic timer does on either family.
+bool offersWidth(const WindowState& state, Width width);
+
+// Whether the Fosc/4 box can be unchecked: on the generic timers always, on a
+// chip where the timer's kind counts the oscillator itself.
+bool offersOscillatorCount(const WindowState& state);
 
 }  // namespace tickwell

@@ -408,7 +408,7 @@ std::string runCalc(const Config& c) {
   const ChipInterval chip = chipInterval(s);
   const std::string onChip = chipIntervalText(chip, s.fosc4, pu);
   if (!c.json) {
-    std::string countsCaption(countCaption(facts));
+    std::string countsCaption(countCaption(facts, s.timer));
     countsCaption.pop_back();  // the colon
     const PreloadTexts p = preloadTexts(s.preload);
     const auto text = [](std::string_view name) { return std::string(captionOf(name)); };
@@ -420,7 +420,7 @@ std::string runCalc(const Config& c) {
                     {text("frInterrupt"), period},
                     {text("frHertz"), frequency},
                     {text("FrMinMax"), minPeriod + " to " + maxPeriod + ", " + minFrequency + " to " + maxFrequency},
-                    {preloadCaption(facts), "HEX " + p.hexHigh + " " + p.hexLow + ", DEC " + p.decimalHigh + " " +
+                    {preloadCaption(facts, s.timer), "HEX " + p.hexHigh + " " + p.hexLow + ", DEC " + p.decimalHigh + " " +
                                                 p.decimalLow + ", BIN " + p.binary},
                     {"On the chip", onChip}});
   }

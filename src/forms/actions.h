@@ -1,10 +1,11 @@
-// The user's actions on the calculator window: a timer or oscillator chosen,
+// The user's actions on the calculator window: a chip, timer or oscillator chosen,
 // a text typed, a box focused, a check box toggled, an entry picked, a slider
 // moved, a button pressed, a solution applied, and the answers that a message
 // box leads to. The Qt view and the scenario driver make them from what the
 // user does; the window logic applies them.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <variant>
@@ -22,11 +23,17 @@ enum class Box {
 inline constexpr int kBoxCount = 17;
 constexpr Box listingBox(int timer) { return static_cast<Box>(static_cast<int>(Box::Listing0) + timer); }
 
+// The device chooser's entries of the generic families, PIC16 first.
+inline constexpr std::array<const char*, 2> kGenericFamilyNames = {"PIC16 (generic)", "PIC18 (generic)"};
+
 namespace action {
 
 struct SelectTimer { int timer; };            // a timer option, or its listing tab
 struct SelectWidth { Width width; };
 struct SelectFamily { Family family; };
+// A chip by its name (any case, "PIC" optional), or a generic family by its
+// chooser entry (kGenericFamilyNames).
+struct SelectDevice { std::string name; };
 struct SelectOscillator { int preset; };      // 0..15, 15 = "Other"
 struct Type { Box box; std::string text; };   // the user's text replaces the box's text
 struct Focus { Box box; };
@@ -69,6 +76,7 @@ struct RefuseSearch { Quantity quantity; };  // the wanted value goes back to "0
 
 using Action = std::variant<action::SelectTimer, action::SelectWidth, action::SelectFamily, action::SelectOscillator,
                             action::Type, action::Focus, action::Toggle, action::Pick, action::Slide, action::Press,
-                            action::ApplySettings, action::ConfirmReset, action::ConfirmExit, action::RefuseSearch>;
+                            action::ApplySettings, action::ConfirmReset, action::ConfirmExit, action::RefuseSearch,
+                            action::SelectDevice>;
 
 }  // namespace tickwell

@@ -1,6 +1,9 @@
 #include "forms/window_view.h"
 
+#include "forms/actions.h"
+
 #include <algorithm>
+#include <span>
 
 #include "app/oscillator_entry.h"
 #include "app/startup.h"
@@ -99,14 +102,59 @@ std::vector<NamedControl> namedControls(WindowView& v) {
   return out;
 }
 
-const std::vector<std::string>& prescalerList(int timer) {
+const std::vector<std::string>& prescalerList(const TimerSpec& facts) {
+  // One list for each prescaler table the timers and kinds share.
   static const auto lists = [] {
-    std::array<std::vector<std::string>, kTimerCount> all;
-    for (int t = 0; t < kTimerCount; ++t)
-      for (const Prescaler& p : timerSpec(t).prescalers) all[static_cast<std::size_t>(t)].push_back("1:" + std::to_string(p.ratio));
+    std::vector<std::pair<std::span<const Prescaler>, std::vector<std::string>>> all;
+    auto add = [&all](std::span<const Prescaler> prescalers) {
+      for (const auto& [known, list] : all)
+        if (known.data() == prescalers.data()) return;
+      std::vector<std::string> list;
+      for (const Prescaler& p : prescalers) list.push_back("1:" + std::to_string(p.ratio));
+      all.emplace_back(prescalers, std::move(list));
+    };
+    for (int t = 0; t < kTimerCount; ++t) add(timerSpec(t).prescalers);
+    for (int k = 0; k <= static_cast<int>(TimerKind::Unrecognised); ++k)
+      if (const TimerSpec* facts = kindFacts(static_cast<TimerKind>(k)).facts) add(facts->prescalers);
     return all;
   }();
-  return lists[static_cast<std::size_t>(timer)];
+  for (const auto& [prescalers, list] : lists)
+    if (prescalers.data() == facts.prescalers.data()) return list;
+  return lists.front().second;
+}
+
+namespace {
+
+// The chips the chooser offers: those the program works with (a baseline part
+// has no interrupts).
+std::vector<const Device*> offeredDevices() {
+  std::vector<const Device*> offered;
+  for (const Device& d : allDevices())
+    if (!d.refusal()) offered.push_back(&d);
+  return offered;
+}
+
+}  // namespace
+
+const std::vector<std::string>& deviceChoices() {
+  static const auto list = [] {
+    std::vector<std::string> all(kGenericFamilyNames.begin(), kGenericFamilyNames.end());
+    for (const Device* d : offeredDevices()) all.emplace_back(d->name);
+    return all;
+  }();
+  return list;
+}
+
+int deviceChoice(const Device* device, Family family) {
+  // By the chip's place in the table: its entry follows the generic two.
+  static const auto entries = [] {
+    std::vector<int> byTable(allDevices().size(), -1);
+    int entry = static_cast<int>(kGenericFamilyNames.size());
+    for (const Device* d : offeredDevices()) byTable[static_cast<std::size_t>(d - allDevices().data())] = entry++;
+    return byTable;
+  }();
+  if (!device) return family == Family::PIC16 ? 0 : 1;
+  return entries[static_cast<std::size_t>(device - allDevices().data())];
 }
 
 // What never changes: captions and tooltips from the window's table, the
@@ -132,6 +180,9 @@ WindowView fixedView() {
   v.cbComment.list = &languageList();
   v.Ts1.tabs = &tabList();
   v.slTimeout.max = 15;
+  v.device.chooser.list = &deviceChoices();
+  v.device.chooser.tooltip = "The chip: its timers, their prescalers and its register names";
+  v.device.listing.visible = false;
   return v;
 }
 

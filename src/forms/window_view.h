@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "forms/view.h"
+#include "timer/device.h"
 
 namespace tickwell {
 
@@ -40,6 +41,26 @@ struct RecordView {
   std::string_view StmtEnd;
 
   bool operator==(const RecordView&) const = default;
+};
+
+// One timer of the chosen chip, for the timer list and the listing tabs:
+// disabled, with the reason as its tooltip, where the program does not
+// support its kind yet.
+struct ChipTimerView : ControlView {
+  int number = 0;
+  std::string caption;  // "Timer4"
+  bool selected = false;
+  bool operator==(const ChipTimerView&) const = default;
+};
+
+// The device chooser and what a chip changes: its timers in place of the
+// generic Timer0..Timer3, and the listing of the selected one. They stand
+// apart from the named controls, which stay the generic window's.
+struct DeviceView {
+  ComboBoxView chooser;                // deviceChoices(); the chosen entry
+  std::vector<ChipTimerView> timers;   // the chip's; empty for a generic family
+  TextBoxView listing;                 // the selected chip timer's; hidden for a generic family
+  bool operator==(const DeviceView&) const = default;
 };
 
 struct WindowView {
@@ -79,6 +100,7 @@ struct WindowView {
   FrameView frFamily, frTimers, frMode, frOsc, frPrescaler, frPostscaler, frTimeout, frOverhead;
   FrameView frResult, frInterrupt, frHertz, frTmrPreload, frValues;
 
+  DeviceView device;
   RecordView record;
 
   bool operator==(const WindowView&) const = default;
@@ -98,7 +120,13 @@ struct NamedControl {
 // is for render() to fill in.
 WindowView fixedView();
 // The prescaler entries of a timer's list ("1:1" ...).
-const std::vector<std::string>& prescalerList(int timer);
+const std::vector<std::string>& prescalerList(const TimerSpec& facts);
+
+// The device chooser's entries: the two generic families, then every chip the
+// program can work with, in name order.
+const std::vector<std::string>& deviceChoices();
+// The entry of a chip (or of a generic family, for none).
+int deviceChoice(const Device* device, Family family);
 
 // Every control of a view, in a fixed order (the window caption and the cover
 // panel first).

@@ -24,7 +24,7 @@ double registerPeriod(const TimerSettings& s, double wantedNs, double tickNs) {
 // prescalers; equality never ends a round. The full count is compared with
 // what the register must count at the scalers of the round.
 std::optional<ScanResult> scan(const TimerSettings& s, double wanted, const SearchLimits& limits) {
-  const TimerSpec& table = timerSpec(s.timer);
+  const TimerSpec& table = factsOf(s);
   const int n = static_cast<int>(table.prescalers.size());
   for (int i = 0; i < n; ++i) {
     const double ratio = table.prescalers[static_cast<std::size_t>(i)].ratio;
@@ -50,11 +50,11 @@ bool showsExactly(double wantedHz, double frequencyHz, FrequencyUnit unit) {
 }
 
 int prescalerIndexOf(const TimerSettings& settings) {
-  return timerSpec(settings.timer).prescalerIndex(settings.prescale).value_or(0);
+  return factsOf(settings).prescalerIndex(settings.prescale).value_or(0);
 }
 
 SearchOutcome searchPeriod(const TimerSettings& settings, double wantedNs, std::optional<int> keepPrescaler) {
-  const TimerSpec& table = timerSpec(settings.timer);
+  const TimerSpec& table = factsOf(settings);
   const SearchLimits limits = evaluate(settings).limits;
   if (wantedNs > limits.maxPeriodNs) return SearchFailure::AboveMaximum;
   if (wantedNs < limits.minPeriodNs) return SearchFailure::BelowMinimum;
@@ -77,7 +77,7 @@ SearchOutcome searchPeriod(const TimerSettings& settings, double wantedNs, std::
 }
 
 SearchOutcome searchFrequency(const TimerSettings& settings, double wantedHz) {
-  const TimerSpec& table = timerSpec(settings.timer);
+  const TimerSpec& table = factsOf(settings);
   const SearchLimits limits = evaluate(settings).limits;
   if (wantedHz > limits.maxFreqHz) return SearchFailure::AboveMaximum;
   if (wantedHz < limits.minFreqHz) return SearchFailure::BelowMinimum;

@@ -169,7 +169,6 @@ SolveOutcome solve(const SolveRequest& request) {
   std::vector<Interval> reached;
   for (const TimerChoice& choice : timerChoices(request)) {
     if (!considered(request, choice)) continue;
-    if (choice.kind && !request.fosc4 && !kindFacts(*choice.kind).countsOscillator) continue;
     TimerSettings base;
     base.family = request.device ? request.device->family() : request.family;
     base.timer = choice.timer;
@@ -177,7 +176,8 @@ SolveOutcome solve(const SolveRequest& request) {
     const TimerSpec& table = factsOf(base);
     base.width = choice.width;
     base.oscHz = request.oscHz;
-    base.fosc4 = request.fosc4;
+    // A chip's timer that counts instruction cycles only does so whatever the request.
+    base.fosc4 = request.fosc4 || (choice.kind && !kindFacts(*choice.kind).countsOscillator);
     base.tmr0Adjust = request.tmr0Adjust && table.writeLossCycles > 0;
     base.pr2Adjust = request.pr2Adjust && table.matchLossCycles > 0;
     base.timeout = request.timeout;

@@ -115,8 +115,9 @@ struct SolveOutcome {
 // rounded to a whole count (halves up), is one the register holds. PR2 is
 // never 0: it leaves Timer2 switched off. With TMR0 Adjust the Timer0 preload
 // is at least 2: below, the window switches the adjustment off.
-// A timer that counts Fosc/4 only is left out when the oscillator itself is
-// asked for (fosc4 false).
+// Without Fosc/4, a chip's timer that can only count instruction cycles
+// still takes part, counting them, as the window's Fosc/4 box is fixed on for
+// it.
 SolveOutcome solve(const SolveRequest& request);
 
 // The timers a request chooses from: the chip's, or the family's.

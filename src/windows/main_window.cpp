@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -484,7 +485,7 @@ QWidget* MainWindow::widget(const std::string& name) const {
   if (name == "txtTimer") {
     for (const TextBoxView& box : view_.txtTimer)
       if (box.visible) return widget(nameOf(&box));
-    return nullptr;
+    return view_.device.listing.visible ? widget("txtChipListing") : nullptr;
   }
   const auto it = widgets_.find(name);
   return it == widgets_.end() ? nullptr : it->second;
@@ -626,17 +627,21 @@ QWidget* MainWindow::textBox(TextBoxView& box, bool output) {
   return edit;
 }
 
-QWidget* MainWindow::listingBoxes(std::array<TextBoxView, 4>& boxes) {
-  // The four listing boxes lie one over the other with one shown, as in the
-  // view, each updating its text only while shown, line by line where the
-  // number of lines stays: a change of tab is a change of the box shown, not
-  // of a text.
+QWidget* MainWindow::listingBoxes(std::array<TextBoxView, 4>& boxes, TextBoxView& chipListing) {
+  // The four listing boxes and the chip's lie one over the other with one
+  // shown, as in the view, each updating its text only while shown, line by
+  // line where the number of lines stays: a change of tab is a change of the
+  // box shown, not of a text.
   std::vector<QWidget*> edits;
-  for (TextBoxView& box : boxes) {
+  std::vector<TextBoxView*> all;
+  for (TextBoxView& box : boxes) all.push_back(&box);
+  all.push_back(&chipListing);
+  for (TextBoxView* shown : all) {
+    TextBoxView& box = *shown;
     auto* edit = new ListingBox;
     edit->hide();
     edits.push_back(edit);
-    keep(nameOf(&box), edit);
+    keep(shown == &chipListing ? std::string("txtChipListing") : nameOf(&box), edit);
     refreshers_.push_back([edit, &box, last = std::string("\x01"), lines = QStringList()]() mutable {
       if (box.visible && box.text != last) {
         last = box.text;
@@ -812,6 +817,126 @@ QWidget* MainWindow::comboBox(ComboBoxView& box) {
   });
   keep(name, c);
   return c;
+}
+
+QWidget* MainWindow::deviceChooser(ComboBoxView& chooser) {
+  auto* c = new QComboBox;
+  c->setEditable(true);
+  c->setInsertPolicy(QComboBox::NoInsert);
+  c->setToolTip(qs(chooser.tooltip) + QStringLiteral(": type a part of its name (\"18f45\"), then pick it"));
+  // The list is the constant table: measured by its longest generic entry,
+  // not item by item.
+  c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  c->setMinimumContentsLength(static_cast<int>(std::string_view(kGenericFamilyNames[0]).size()));
+  QStringList entries;
+  for (const std::string& entry : *chooser.list) entries << qs(entry);
+  c->addItems(entries);
+  c->completer()->setFilterMode(Qt::MatchContains);
+  c->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+  c->completer()->setCompletionMode(QCompleter::PopupCompletion);
+  c->completer()->setMaxVisibleItems(12);
+  QObject::connect(c, &QComboBox::activated, this, [this, &chooser](int index) {
+    if (chooser.usable() && index >= 0 && index < chooser.count())
+      maybeAct(action::SelectDevice{(*chooser.list)[static_cast<std::size_t>(index)]});
+  });
+  // A name typed whole ("pic18f45k22", "16F1823") is looked up as typed.
+  QObject::connect(c->lineEdit(), &QLineEdit::returnPressed, this, [this, c, &chooser] {
+    if (chooser.usable() && c->currentText() != qs(chooser.text()))
+      maybeAct(action::SelectDevice{c->currentText().trimmed().toStdString()});
+  });
+  refreshers_.push_back([c, &chooser] {
+    QSignalBlocker block(c);
+    // What was typed and not chosen gives way to the chosen entry.
+    if (c->currentIndex() != chooser.index) c->setCurrentIndex(chooser.index);
+    if (const QString shown = qs(chooser.text()); c->currentText() != shown) c->setEditText(shown);
+    showState(c, chooser);
+  });
+  keep("cbDevice", c);
+  return c;
+}
+
+namespace {
+
+bool sameTimers(const std::vector<ChipTimerView>& a, const std::vector<ChipTimerView>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const ChipTimerView& x, const ChipTimerView& y) {
+    return x.number == y.number && x.enabled == y.enabled && x.caption == y.caption;
+  });
+}
+
+}  // namespace
+
+QWidget* MainWindow::chipTimerList() {
+  auto* c = new QComboBox;
+  c->setToolTip(QStringLiteral("The chip's timers; one the program does not support yet says why"));
+  c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  c->setMinimumContentsLength(8);  // "Timer12"
+  auto* model = new QStandardItemModel(c);
+  c->setModel(model);
+  QObject::connect(c, &QComboBox::activated, this, [this](int index) {
+    const auto& timers = view_.device.timers;
+    if (index >= 0 && index < static_cast<int>(timers.size()) && timers[static_cast<std::size_t>(index)].usable())
+      maybeAct(action::SelectTimer{timers[static_cast<std::size_t>(index)].number});
+  });
+  refreshers_.push_back([this, c, model, shown = std::vector<ChipTimerView>()]() mutable {
+    const auto& timers = view_.device.timers;
+    QSignalBlocker block(c);
+    if (!sameTimers(shown, timers)) {
+      shown = timers;
+      model->clear();
+      for (const ChipTimerView& t : timers) {
+        auto* item = new QStandardItem(qs(t.caption));
+        item->setToolTip(qs(t.tooltip));
+        item->setEnabled(t.enabled);
+        model->appendRow(item);
+      }
+    }
+    const auto selected = std::find_if(timers.begin(), timers.end(), [](const ChipTimerView& t) { return t.selected; });
+    const int index = selected == timers.end() ? -1 : static_cast<int>(selected - timers.begin());
+    if (c->currentIndex() != index) c->setCurrentIndex(index);
+    if (c->isVisibleTo(c->parentWidget()) == timers.empty()) c->setVisible(!timers.empty());
+  });
+  keep("cbChipTimer", c);
+  return c;
+}
+
+QTabBar* MainWindow::listingTabs() {
+  auto* bar = new QTabBar;
+  bar->setFont(tahomaFont(bar->font().pointSizeF(), false));
+  bar->setExpanding(false);
+  // However many timers a chip has, the bar keeps its size and scrolls.
+  bar->setUsesScrollButtons(true);
+  bar->setElideMode(Qt::ElideNone);
+  bar->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  QObject::connect(bar, &QTabBar::currentChanged, this, [this](int index) {
+    const auto& timers = view_.device.timers;
+    if (timers.empty()) return maybeAct(tabAction(index + 1));
+    if (index >= 0 && index < static_cast<int>(timers.size()) && timers[static_cast<std::size_t>(index)].usable())
+      maybeAct(action::SelectTimer{timers[static_cast<std::size_t>(index)].number});
+  });
+  auto setTabs = [bar](const auto& captions) {
+    while (bar->count() > 0) bar->removeTab(bar->count() - 1);
+    for (const auto& caption : captions) bar->addTab(caption);
+  };
+  refreshers_.push_back([this, bar, setTabs, generic = std::optional<bool>()]() mutable {
+    const auto& timers = view_.device.timers;
+    QSignalBlocker block(bar);
+    if (generic != timers.empty() || !sameTimers(tabsShown_, timers)) {
+      generic = timers.empty();
+      tabsShown_ = timers;
+      QStringList captions;
+      if (*generic)
+        for (const auto& t : *view_.Ts1.tabs) captions << qs(t);
+      else
+        for (const ChipTimerView& t : timers) captions << qs(t.caption).toUpper();
+      setTabs(captions);
+      for (std::size_t i = 0; i < timers.size(); ++i) {
+        bar->setTabEnabled(static_cast<int>(i), timers[i].enabled);
+        bar->setTabToolTip(static_cast<int>(i), qs(timers[i].tooltip));
+      }
+    }
+    if (bar->currentIndex() != view_.Ts1.index - 1) bar->setCurrentIndex(view_.Ts1.index - 1);
+  });
+  return bar;
 }
 
 QWidget* MainWindow::slider(SliderView& slider) {

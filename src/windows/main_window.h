@@ -17,6 +17,7 @@
 #include "forms/window_view.h"
 #include "forms/platform.h"
 
+class QComboBox;
 class QGroupBox;
 class QPushButton;
 class QTabBar;
@@ -80,7 +81,13 @@ private:
   // is kept under the control's name.
   const std::string& nameOf(const void* control) const;
   QWidget* textBox(TextBoxView& box, bool output = false);
-  QWidget* listingBoxes(std::array<TextBoxView, 4>& boxes);
+  QWidget* listingBoxes(std::array<TextBoxView, 4>& boxes, TextBoxView& chipListing);
+  // The device chooser: every entry, filtered as the user types.
+  QWidget* deviceChooser(ComboBoxView& chooser);
+  // The chosen chip's timers, in the place of the generic timer options.
+  QWidget* chipTimerList();
+  // The listing tabs: the generic timers', or the chip's.
+  QTabBar* listingTabs();
   enum class LabelKind { Plain, Clickable, Wrapped, Value };
   QWidget* label(LabelView& label, LabelKind kind = LabelKind::Plain);
   QWidget* button(ButtonView& button, bool unit = false);
@@ -103,6 +110,7 @@ private:
   std::unordered_map<std::string, QWidget*> widgets_;
   std::unordered_map<const OptionView*, OptionKeys*> optionKeys_;
   QTabBar* tabBar_ = nullptr;
+  std::vector<ChipTimerView> tabsShown_;  // the chip's timers the tabs show; none: the generic tabs
   QWidget* page_ = nullptr;  // what the window shows, scrolled on a small screen
   QWidget* cover_ = nullptr;
   OscModeWindow* oscWindow_ = nullptr;

@@ -84,8 +84,15 @@ void MainWindow::build() {
   top->setSpacing(6);
   {
     QGroupBox* g = frame(c.frTimers);
-    auto* l = tight(new QHBoxLayout(g));
+    // The generic timer options, or in their place the chip's timers.
+    auto* options = new QWidget;
+    auto* l = tight(new QHBoxLayout(options), 0);
     for (int i = 0; i < static_cast<int>(c.opTmr.size()); ++i) l->addWidget(option(c.opTmr, i));
+    auto* chipTimers = new QWidget;
+    auto* cl = tight(new QHBoxLayout(chipTimers), 0);
+    cl->addWidget(chipTimerList());
+    cl->addStretch();
+    tight(new QHBoxLayout(g))->addWidget(MainWindow::place({options, chipTimers}));
     top->addWidget(g, 3);
   }
   {
@@ -99,6 +106,11 @@ void MainWindow::build() {
     auto* l = tight(new QHBoxLayout(g));
     l->addWidget(option(c.family, 0));
     l->addWidget(option(c.family, 1));
+    auto* chip = new QLabel(QStringLiteral("&Device:"));
+    QWidget* chooser = deviceChooser(c.device.chooser);
+    chip->setBuddy(chooser);
+    l->addWidget(chip);
+    l->addWidget(chooser, 1);
     top->addWidget(g, 3);
   }
   page->addLayout(top);
@@ -317,6 +329,7 @@ void MainWindow::build() {
     QObject::connect(copy, &QPushButton::clicked, this, [this] {
       for (const TextBoxView& box : view_.txtTimer)
         if (box.visible) platform_.setClipboardText(box.text);
+      if (view_.device.listing.visible) platform_.setClipboardText(view_.device.listing.text);
     });
     keep("cmdCopyListing", copy);
     ll->addWidget(copy);
@@ -325,20 +338,10 @@ void MainWindow::build() {
 
     auto* tabs = new QVBoxLayout;
     tabs->setSpacing(0);
-    tabBar_ = new QTabBar;
-    tabBar_->setFont(tahomaFont(tabBar_->font().pointSizeF(), false));
-    for (const auto& t : *c.Ts1.tabs) tabBar_->addTab(QString::fromStdString(t));
-    tabBar_->setExpanding(false);
-    QObject::connect(tabBar_, &QTabBar::currentChanged, this, [this](int index) {
-      maybeAct(tabAction(index + 1));
-    });
-    refreshers_.push_back([this] {
-      QSignalBlocker block(tabBar_);
-      if (tabBar_->currentIndex() != view_.Ts1.index - 1) tabBar_->setCurrentIndex(view_.Ts1.index - 1);
-    });
+    tabBar_ = listingTabs();
     keep(nameOf(&c.Ts1), tabBar_);
     tabs->addWidget(tabBar_);
-    QWidget* box = listingBoxes(c.txtTimer);
+    QWidget* box = listingBoxes(c.txtTimer, c.device.listing);
     box->setMinimumHeight(150);
     tabs->addWidget(box, 1);
     listings->addLayout(tabs, 1);
@@ -410,8 +413,10 @@ std::vector<QWidget*> MainWindow::readingOrder() const {
   // preload, corrections, the preload's views), the results beside them, the
   // search, the listings and the commands at the bottom.
   addGroup(c.opTmr);
+  order.push_back(widget("cbChipTimer"));
   addGroup(c.opMode);
   addGroup(c.family);
+  order.push_back(widget("cbDevice"));
   addGroup(c.opFreq);
   for (const void* control : std::initializer_list<const void*>{
            &c.txtFreq, &c.lblInputOSC, &c.chkFosc, &c.cbPre, &c.txtPreBits, &c.cbPost, &c.txtPostBits, &c.cmdL,
@@ -424,6 +429,7 @@ std::vector<QWidget*> MainWindow::readingOrder() const {
   order.push_back(widget("cmdCopyListing"));
   add(&c.Ts1);
   for (const TextBoxView& box : c.txtTimer) add(&box);
+  order.push_back(widget("txtChipListing"));
   for (const ButtonView* b : {&c.cmdBasic, &c.cmdPascal, &c.cmdC, &c.cmdPicbasic, &c.cmdAssembler, &c.cmdXC8,
                               &c.cmdCrystalModes})
     add(b);

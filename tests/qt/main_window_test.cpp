@@ -159,6 +159,25 @@ TEST_F(MainWindowTest, ATimerOrOscillatorChangeMovesNothingAndTheListingCopiesWh
   }
 }
 
+// A chip typed into the device chooser: the window shows it with its timers as tabs, the unavailable ones
+// disabled with the reason, which the arrow keys pass over; the window keeps its size.
+TEST_F(MainWindowTest, AChipTypedIntoTheChooserShowsItsTimersAsTabs) {
+  const QSize size = window->size();
+  auto* tabs = static_cast<QTabBar*>(w("Ts1"));
+  type(w("cbDevice"), "16f1614");
+  key(w("cbDevice"), Qt::Key_Return);
+  EXPECT_EQ(static_cast<QComboBox*>(w("cbDevice"))->currentText(), "PIC16F1614");
+  ASSERT_EQ(tabs->count(), 7);
+  EXPECT_EQ(std::make_tuple(tabs->isTabEnabled(2), tabs->tabToolTip(2).toStdString()),
+            std::make_tuple(false, std::string(kindFacts(TimerKind::Timer2Hlt).reason)));
+  for (const int timer : {1, 3}) {
+    key(tabs, Qt::Key_Right);
+    EXPECT_EQ(window->state().timer, timer);
+    EXPECT_EQ(test::shownWrongly(*window), "");
+  }
+  EXPECT_EQ(window->size(), size);
+}
+
 // Started as the program starts on the screens of CMakeLists.txt (1366 x 768: it fits; 1920 x 1080 at 150 %, 720
 // lines for Qt: it scrolls): the screen passes on its device pixels, the window fits and scrolls to the rest.
 TEST(ScreenTest, TheWindowFitsTheScreenAndScrollsToWhatItCannotShow) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/solutions_table.h"
+#include "timer/device.h"
 
 // GCC 12 warns of the members a designated initializer leaves to their defaults.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -133,6 +134,19 @@ TEST(SolutionsTableTest, WhenNothingReaches) {
     const bool gap = std::string(r.summary).find("nearest") != std::string::npos;
     EXPECT_EQ(std::pair(t.outcome().reach.below.has_value(), t.outcome().reach.above.has_value()), std::pair(gap, gap));
   }
+}
+
+// A chip's timers are the ones to choose from: every instance, Timer0 in both PIC18 widths.
+TEST(SolutionsTableTest, AChipsTimers) {
+  const SolutionsTable t =
+      table({.family = Family::PIC18, .device = findDevice("PIC18F45K22"), .oscHz = 20e6, .wanted = {Quantity::Period, 1e6}});
+  std::string captions;
+  for (std::size_t i = 0; i < t.choices().size(); ++i) captions += t.choiceCaption(i) + ",";
+  EXPECT_EQ(captions, "Timer0 8-bit,Timer0 16-bit,Timer1,Timer2,Timer3,Timer4,Timer5,Timer6,");
+  EXPECT_TRUE(t.heading().ends_with("\nPIC18F45K22, oscillator 20 MHz / 4, ISR timeout 0 and overhead 0 cycles"));
+  // 5,000 cycles exactly at 1:1 on the 16-bit timers, the lower timer first.
+  const Cells timers = column(t, Column::Timer);
+  EXPECT_EQ(Cells(timers.begin(), timers.begin() + 4), (Cells{"Timer0", "Timer1", "Timer3", "Timer5"}));
 }
 
 }  // namespace
