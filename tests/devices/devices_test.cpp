@@ -129,12 +129,14 @@ std::string program(const Case& c, const std::string& listing) {
          isr + "start:\n" + listing + "listed:\n\tNOP\n\tGOTO\t$\n\tEND\n";
 }
 
-// gpsim on the case's program: the timer's registers after the listing, then the cycles at four entries of the vector.
+// gpsim on the case's program: the timer's registers and the bank after the listing, then the cycles at four entries
+// of the vector.
 std::vector<std::uint64_t> measure(const Case& c) {
   const DeviceTimer& t = *c.timer;
   const std::string chip = chipName(*c.device);
   std::string script = chip + ".frequency = 1000000000\nbreak e listed\nrun\n";  // no watchdog reset in 4.5M cycles
   for (const Sfr& r : {t.control, t.countHigh, t.count, t.period}) script += r.name.empty() ? "" : "reg(" + std::to_string(r.address) + ")\n";
+  script += c.device->core == Core::MidRange ? "reg(3)\n" : c.device->core == Core::Enhanced ? "reg(8)\n" : "reg(4064)\n";  // STATUS, BSR
   script += "break c 2000000\nbreak c 3000000\nbreak c 4000000\nbreak c 5000000\n";  // where no interrupt comes
   return simulate(workDir(chip + "-timer" + std::to_string(t.number) + (c.cycles ? "-worked" : "")),
                   program(c, listingOf(c.settings, *c.device, t, ListingLanguage::Assembler)),
@@ -178,7 +180,7 @@ TEST(devices, on_the_chip) {
     SCOPED_TRACE(chipName(*c.device) + " Timer" + std::to_string(c.timer->number) + " (work/" + chipName(*c.device) + "-timer...)");
     const std::vector<std::uint64_t>& v = printed[i];
     const std::size_t regs = 1 + !c.timer->countHigh.name.empty() + !c.timer->period.name.empty() + 1;
-    if (v.size() != regs + 4) {
+    if (v.size() != regs + 5) {
       ADD_FAILURE() << "gpsim printed " << v.size() << " values\n" << errors[i].substr(0, 2000);
       continue;
     }
@@ -187,12 +189,14 @@ TEST(devices, on_the_chip) {
       const long count = (regs == 3 ? long(v[1]) << 8 : 0) + long(v[regs - 1]);
       EXPECT_TRUE(count >= s.preload && count <= s.preload + 8) << "count " << count << ", preload " << s.preload;
     } else EXPECT_EQ(long(v[regs - 1]), s.preload) << "period register";
+    const std::uint64_t bank = c.device->core == Core::MidRange ? (v[regs] >> 5) & 3 : v[regs];  // RP1:RP0 or BSR
+    EXPECT_TRUE(bank == 0 || s.family == Family::PIC18) << "bank " << bank << " after the listing";
     const std::string at = chipName(*c.device) + " " + std::to_string(c.timer->number);
     auto fault = std::ranges::find_if(kGpsimFaults, [&](auto& f) { return std::regex_match(at, std::regex(f.first)); });
     if (fault != std::end(kGpsimFaults) && std::cout << at << ": not timed, gpsim: " << fault->second << "\n") continue;
     const ChipInterval chip = chipInterval(s);  // where the timer counts the oscillator, in its cycles: gpsim counts instructions
     const long instructionCycles = std::lround(chip.cycles / (s.fosc4 ? 1 : 4));
-    for (std::size_t k = regs + 1; k < v.size(); ++k) EXPECT_EQ(long(v[k] - v[k - 1]), instructionCycles) << "interval " << k - regs;
+    for (std::size_t k = regs + 2; k < v.size(); ++k) EXPECT_EQ(long(v[k] - v[k - 1]), instructionCycles) << "interval " << k - regs - 1;
     if (c.cycles == 0) continue;
     EXPECT_EQ(chip.cycles, c.cycles);
     EXPECT_DOUBLE_EQ(evaluate(s).periodNs, c.periodNs);
