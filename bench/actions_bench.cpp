@@ -57,6 +57,12 @@ std::vector<Action> typeFrequency(bool second) { return {Type{Box::Freq, second 
 std::vector<Action> pickPrescaler(bool second) { return {Pick{List::Prescaler, second ? 2 : 8}}; }
 std::vector<Action> moveSlider(bool second) { return {Slide{SliderId::Preload, second ? 200 : 100}}; }
 std::vector<Action> selectTimer(bool second) { return {SelectTimer{second ? 0 : 1}}; }
+// Between two chips of seven timers and of three.
+std::vector<Action> selectDevice(bool second) { return {SelectDevice{second ? "PIC16F1823" : "PIC18F45K22"}}; }
+// Between the generic family and a chip.
+std::vector<Action> selectDeviceFromGeneric(bool second) {
+  return {SelectDevice{second ? "PIC18F45K22" : "PIC16 (generic)"}};
+}
 // A period search: the wanted period (in ns), then SEARCH; a message box it
 // raises is answered OK.
 std::vector<Action> searchPeriod(bool second) {
@@ -112,7 +118,8 @@ void registerAll() {
     Gesture action;
   } actions[] = {
       {"TypeFrequency", typeFrequency}, {"PickPrescaler", pickPrescaler}, {"MoveSlider", moveSlider},
-      {"SelectTimer", selectTimer},     {"SearchPeriod", searchPeriod},
+      {"SelectTimer", selectTimer},     {"SearchPeriod", searchPeriod}, {"SelectDevice", selectDevice},
+      {"SelectDeviceFromGeneric", selectDeviceFromGeneric},
   };
   const struct {
     const char* name;
