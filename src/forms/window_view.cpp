@@ -146,6 +146,7 @@ const std::vector<std::string>& deviceChoices() {
 }
 
 int deviceChoice(const Device* device, Family family) {
+  if (!device) return family == Family::PIC16 ? 0 : 1;
   // By the chip's place in the table: its entry follows the generic two.
   static const auto entries = [] {
     std::vector<int> byTable(allDevices().size(), -1);
@@ -153,7 +154,6 @@ int deviceChoice(const Device* device, Family family) {
     for (const Device* d : offeredDevices()) byTable[static_cast<std::size_t>(d - allDevices().data())] = entry++;
     return byTable;
   }();
-  if (!device) return family == Family::PIC16 ? 0 : 1;
   return entries[static_cast<std::size_t>(device - allDevices().data())];
 }
 

@@ -88,7 +88,7 @@ class ChipListing {
     w_.comment(" " + std::string(device_.name) + " " + name_ + " registers");
     std::string line = " Prescaler=" + t_.prescaler;
     if (factsOf(s_).hasPostscaler) line += "; Postscaler=" + t_.postscaler;
-    line += "; " + std::string(factsOf(s_).countsToMatch() ? timer_.period.name : "Preload") + "=" + t_.preloadText;
+    line += "; " + std::string(factsOf(s_).countsToMatch() ? timer_.period.name.view() : std::string_view("Preload")) + "=" + t_.preloadText;
     line += "; Freq=" + t_.frequency + "; Period=" + t_.period;
     w_.comment(line);
     w_.comment(" On the chip: " + chipIntervalText(chipInterval(s_), s_.fosc4, periodUnit_));

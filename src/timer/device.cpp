@@ -10,78 +10,8 @@ namespace tickwell {
 
 namespace {
 
-// The generated table: names as offsets into one string, so that the
-// constant data holds no pointer to relocate and stays untouched until a chip
-// is first asked for. allDevices() then builds the Device values once.
-struct PackedSfr {
-  std::uint16_t name = 0;
-  std::uint16_t address = 0;
-};
-struct PackedBit {
-  std::uint16_t reg = 0;
-  std::uint16_t address = 0;
-  std::uint16_t bit = 0;
-};
-struct PackedTimer {
-  std::uint8_t number;
-  TimerKind kind;
-  PackedSfr control, countHigh, count, period;
-  std::uint16_t on, width8, clockSource, clockSource0, assignment, rd16;
-  std::array<std::uint16_t, 3> prescalerBits;
-  std::array<std::uint16_t, 4> postscalerBits;
-  PackedBit flag, enable;
-};
-struct PackedDevice {
-  std::uint16_t name;
-  Core core;
-  PackedBit globalEnable, peripheralEnable;
-  std::uint16_t firstTimer, timerCount;
-};
-
 using K = TimerKind;
 #include "timer/device_table.inc"
-
-std::string_view nameAt(std::uint16_t offset) { return kNames + offset; }
-
-Sfr sfrOf(const PackedSfr& p) { return p.name ? Sfr{nameAt(p.name), p.address} : Sfr{}; }
-
-SfrBit bitOf(const PackedBit& p) { return p.reg ? SfrBit{nameAt(p.reg), p.address, nameAt(p.bit)} : SfrBit{}; }
-
-template <std::size_t N>
-std::array<std::string_view, N> namesOf(const std::array<std::uint16_t, N>& offsets) {
-  std::array<std::string_view, N> names;
-  for (std::size_t i = 0; i < N; ++i) names[i] = nameAt(offsets[i]);
-  return names;
-}
-
-DeviceTimer timerOf(const PackedTimer& p) {
-  return {p.number,           p.kind,
-          sfrOf(p.control),   sfrOf(p.countHigh),
-          sfrOf(p.count),     sfrOf(p.period),
-          nameAt(p.on),       nameAt(p.width8),
-          nameAt(p.clockSource), nameAt(p.clockSource0),
-          nameAt(p.assignment), nameAt(p.rd16),
-          namesOf(p.prescalerBits), namesOf(p.postscalerBits),
-          bitOf(p.flag),      bitOf(p.enable)};
-}
-
-struct Table {
-  std::vector<DeviceTimer> timers;
-  std::vector<Device> devices;
-};
-
-const Table& table() {
-  static const Table built = [] {
-    Table t;
-    t.timers.reserve(std::size(kTimerTable));
-    for (const PackedTimer& p : kTimerTable) t.timers.push_back(timerOf(p));
-    for (const PackedDevice& d : kDeviceTable)
-      t.devices.push_back({nameAt(d.name), d.core, bitOf(d.globalEnable), bitOf(d.peripheralEnable),
-                           std::span<const DeviceTimer>(t.timers).subspan(d.firstTimer, d.timerCount)});
-    return t;
-  }();
-  return built;
-}
 
 // Upper case, without a leading "PIC".
 std::string key(std::string_view name) {
@@ -108,6 +38,10 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+std::string_view Name::view() const {
+  return {kNames + kNameStarts[number_], static_cast<std::size_t>(kNameStarts[number_ + 1] - kNameStarts[number_])};
+}
+
 std::optional<std::string_view> Device::refusal() const {
   if (core == Core::Baseline) return "a baseline part has no interrupts";
   return std::nullopt;
@@ -119,7 +53,7 @@ const DeviceTimer* Device::timer(int number) const {
   return nullptr;
 }
 
-std::span<const Device> allDevices() { return table().devices; }
+std::span<const Device> allDevices() { return kDeviceTable; }
 
 const Device* findDevice(std::string_view name) {
   const std::string wanted = key(name);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -20,17 +21,35 @@ namespace tickwell {
 // special registers through the access bank.
 enum class Core : std::uint8_t { Baseline, MidRange, Enhanced, PIC18 };
 
+// A name in the device table: a number standing for its text, which the
+// table keeps in one string. Numbers, not pointers, keep the constant table
+// free of relocations, so it costs nothing until it is read. Reads as a
+// string_view.
+class Name {
+ public:
+  constexpr Name() = default;
+  constexpr Name(std::uint16_t number) : number_(number) {}  // the generated table writes numbers
+  std::string_view view() const;
+  operator std::string_view() const { return view(); }
+  bool empty() const { return number_ == 0; }
+  friend bool operator==(Name a, Name b) { return a.number_ == b.number_; }
+  friend bool operator==(Name a, std::string_view b) { return a.view() == b; }
+
+ private:
+  std::uint16_t number_ = 0;  // 0: no name
+};
+
 // A special function register; an empty name where the timer has none.
 struct Sfr {
-  std::string_view name;
+  Name name;
   int address = -1;
 };
 
 // A bit of a register, such as PIR1's TMR1IF.
 struct SfrBit {
-  std::string_view reg;
+  Name reg;
   int address = -1;
-  std::string_view bit;
+  Name bit;
 };
 
 // One timer of a chip. Bit names are those of its control register, "" where
@@ -42,14 +61,14 @@ struct DeviceTimer {
   Sfr countHigh;  // TMRxH, TMR0H
   Sfr count;      // TMR0, TMR0L, TMRxL, TMRx
   Sfr period;     // PRx
-  std::string_view on;            // TMRxON
-  std::string_view width8;        // T08BIT: 1 = 8-bit
-  std::string_view clockSource;   // T0CS, TMR0CS, TMRxCS; TMRxCS1 where two bits select
-  std::string_view clockSource0;  // TMRxCS0
-  std::string_view assignment;    // PSA: 1 = Timer0's prescaler is off
-  std::string_view rd16;          // RD16: 1 = the high byte goes with the low byte
-  std::array<std::string_view, 3> prescalerBits;
-  std::array<std::string_view, 4> postscalerBits;
+  Name on;            // TMRxON
+  Name width8;        // T08BIT: 1 = 8-bit
+  Name clockSource;   // T0CS, TMR0CS, TMRxCS; TMRxCS1 where two bits select
+  Name clockSource0;  // TMRxCS0
+  Name assignment;    // PSA: 1 = Timer0's prescaler is off
+  Name rd16;          // RD16: 1 = the high byte goes with the low byte
+  std::array<Name, 3> prescalerBits;
+  std::array<Name, 4> postscalerBits;
   SfrBit flag;    // the interrupt flag
   SfrBit enable;  // the interrupt enable
 
@@ -58,7 +77,7 @@ struct DeviceTimer {
 };
 
 struct Device {
-  std::string_view name;  // "PIC16F1823"
+  Name name;  // "PIC16F1823"
   Core core;
   SfrBit globalEnable;      // INTCON's GIE
   SfrBit peripheralEnable;  // INTCON's PEIE; empty on chips without it

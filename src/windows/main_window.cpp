@@ -828,9 +828,18 @@ QWidget* MainWindow::deviceChooser(ComboBoxView& chooser) {
   // not item by item.
   c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   c->setMinimumContentsLength(static_cast<int>(std::string_view(kGenericFamilyNames[0]).size()));
-  QStringList entries;
-  for (const std::string& entry : *chooser.list) entries << qs(entry);
-  c->addItems(entries);
+  // The generic entries at once; the chips when the chooser is first used
+  // (focused, or showing a chip), so that start-up does not pay for them.
+  for (const char* generic : kGenericFamilyNames) c->addItem(QString::fromLatin1(generic));
+  const auto addChips = [c, &chooser] {
+    if (c->count() >= chooser.count()) return;
+    QSignalBlocker block(c);
+    QStringList chips;
+    for (int i = c->count(); i < chooser.count(); ++i) chips << qs((*chooser.list)[static_cast<std::size_t>(i)]);
+    c->addItems(chips);
+  };
+  c->installEventFilter(new FocusWatcher(c, addChips));
+  c->lineEdit()->installEventFilter(new FocusWatcher(c, addChips));
   c->completer()->setFilterMode(Qt::MatchContains);
   c->completer()->setCaseSensitivity(Qt::CaseInsensitive);
   c->completer()->setCompletionMode(QCompleter::PopupCompletion);
@@ -844,7 +853,8 @@ QWidget* MainWindow::deviceChooser(ComboBoxView& chooser) {
     if (chooser.usable() && c->currentText() != qs(chooser.text()))
       maybeAct(action::SelectDevice{c->currentText().trimmed().toStdString()});
   });
-  refreshers_.push_back([c, &chooser] {
+  refreshers_.push_back([c, &chooser, addChips] {
+    if (chooser.index >= c->count()) addChips();
     QSignalBlocker block(c);
     // What was typed and not chosen gives way to the chosen entry.
     if (c->currentIndex() != chooser.index) c->setCurrentIndex(chooser.index);
