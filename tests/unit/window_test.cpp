@@ -46,6 +46,9 @@ TEST(WindowTest, SolveRequestAndEverySolutionApplied) {
       {"PIC16F1823 without Fosc/4 on Timer1, 20 MHz, 1 ms",
        {SelectDevice{"PIC16F1823"}, type(Box::Freq, "20"), SelectTimer{1}, Toggle{Check::Fosc4},
         type(Box::SearchInt, "1000000")}, Wanted{Quantity::Period, 1e6}},
+      // Every timer of a chip of seven, the chip's listing of each shown.
+      {"PIC18F45K22, 64 MHz, 1 kHz", {SelectDevice{"PIC18F45K22"}, type(Box::Freq, "64"), type(Box::SearchFreq, "1000")},
+       Wanted{Quantity::Frequency, 1000}},
   };
   // clang-format on
   for (const Row& r : rows) {
