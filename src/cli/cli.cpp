@@ -379,7 +379,7 @@ std::string summaryOf(const TimerSettings& s, const Device* device) {
                      (device ? std::string(device->name) : s.family == Family::PIC16 ? "PIC16" : "PIC18") + "; oscillator " + frequencyText(s.oscHz) +
                      (s.fosc4 ? " / 4" : "") + "; prescaler 1:" + plainNumber(s.prescale);
   if (factsOf(s).hasPostscaler) text += ", postscaler 1:" + plainNumber(s.postscale);
-  text += (factsOf(s).countsToMatch() ? "; PR2 " : "; preload ") + std::to_string(s.preload);
+  text += (factsOf(s).countsToMatch() ? "; PR" + std::to_string(s.timer) + " " : std::string("; preload ")) + std::to_string(s.preload);
   if (s.tmr0Adjust) text += ", TMR0 Adjust";
   if (s.pr2Adjust) text += ", PR2 Adjust";
   if (s.timeout > 0 || s.overhead > 0)
