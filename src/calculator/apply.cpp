@@ -327,9 +327,8 @@ private:
   // The timer a chip (or the generic window) starts on: its first supported one.
   static int firstTimer(const Device* device) {
     if (!device) return 0;
-    for (const DeviceTimer& t : device->timers)
-      if (t.supported()) return t.number;
-    return -1;
+    const DeviceTimer* first = device->firstSupported();
+    return first ? first->number : -1;
   }
 
   // --- device

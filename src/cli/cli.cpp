@@ -149,13 +149,6 @@ const Device* chipOf(const std::string& name) {
   return d;
 }
 
-// The number of a chip's first timer that the program supports.
-int firstSupported(const Device& d) {
-  for (const DeviceTimer& t : d.timers)
-    if (t.supported()) return t.number;
-  return d.timers.front().number;
-}
-
 // A chip's timer, which must be one the program supports.
 const DeviceTimer& chipTimer(const Device& d, int number) {
   const DeviceTimer* t = d.timer(number);
@@ -304,7 +297,11 @@ std::string ratiosOf(const TimerSpec& facts) {
 TimerSettings configuration(const Config& c) {
   TimerSettings s;
   s.family = c.family;
-  s.timer = c.timer.value_or(c.device ? firstSupported(*c.device) : 0);
+  s.timer = c.timer.value_or(0);
+  if (c.device && !c.timer) {
+    const DeviceTimer* first = c.device->firstSupported();
+    s.timer = (first ? *first : c.device->timers.front()).number;
+  }
   if (c.device) {
     const DeviceTimer& t = chipTimer(*c.device, s.timer);
     s.kind = t.kind;

@@ -53,6 +53,12 @@ const DeviceTimer* Device::timer(int number) const {
   return nullptr;
 }
 
+const DeviceTimer* Device::firstSupported() const {
+  for (const DeviceTimer& t : timers)
+    if (t.supported()) return &t;
+  return nullptr;
+}
+
 std::span<const Device> allDevices() { return kDeviceTable; }
 
 const Device* findDevice(std::string_view name) {

@@ -87,6 +87,8 @@ struct Device {
   // Why the program does not work with this chip, or nothing when it does.
   std::optional<std::string_view> refusal() const;
   const DeviceTimer* timer(int number) const;
+  // The first timer the program supports, or null where it supports none.
+  const DeviceTimer* firstSupported() const;
 };
 
 // Every device, in name order.
